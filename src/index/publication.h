@@ -1,0 +1,12 @@
+#pragma once
+#include "app/run_state.h"
+
+namespace docbase {
+
+// Fills htm_out, deletes the intermediate files and removes the work folders;
+// prints "processed 100%" and runs the closing commands.
+void publish_and_clean_up(RunState& run);
+// The results screen and the final any-key prompt.
+void show_results(RunState& run);
+
+}  // namespace docbase

@@ -1,0 +1,9 @@
+#pragma once
+#include "app/run_state.h"
+
+namespace docbase {
+
+// Writes wrd_11_[G].txt to wrd_14_[G].txt for every group, and wrd_15.txt.
+void write_group_word_files(RunState& run);
+
+}  // namespace docbase

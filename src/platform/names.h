@@ -1,0 +1,28 @@
+#pragma once
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace docbase {
+
+// Whether a resolved name will only be read, or also written or deleted.
+enum class Access { kRead, kWrite };
+
+// Resolves a name as the original platform does: "\" (or "/") separates the
+// components, and each component matches an existing entry without regard to
+// ASCII letter case (the exact spelling wins when it exists). A component that
+// matches nothing keeps its spelling, so that the name can be created.
+// Gives nothing when the name would leave the root: an absolute name, a drive,
+// a ".." component, or (for writing) a symbolic link that points outside.
+std::optional<std::filesystem::path> resolve_name(const std::filesystem::path& root,
+                                                  std::string_view name,
+                                                  Access access = Access::kWrite);
+
+// ASCII letters compared as lower case, ties broken bytewise: the order of
+// listings and of the sort tool.
+bool name_order_less(std::string_view a, std::string_view b);
+
+// Equal but for the case of ASCII letters.
+bool equal_ignoring_case(std::string_view a, std::string_view b);
+
+}  // namespace docbase

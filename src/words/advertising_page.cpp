@@ -1,0 +1,7 @@
+#include "words/advertising_page.h"
+
+namespace docbase {
+
+void write_advertising_page(RunState& /*run*/) {}
+
+}  // namespace docbase

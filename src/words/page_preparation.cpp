@@ -1,0 +1,7 @@
+#include "words/page_preparation.h"
+
+namespace docbase {
+
+void prepare_pages(RunState& /*run*/) {}
+
+}  // namespace docbase

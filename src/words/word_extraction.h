@@ -1,0 +1,10 @@
+#pragma once
+#include "app/run_state.h"
+
+namespace docbase {
+
+// Cuts every numbered page into words: wrd_01.txt and the page trace files;
+// prints "processed 10%".
+void extract_words(RunState& run);
+
+}  // namespace docbase
