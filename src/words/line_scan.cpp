@@ -59,6 +59,18 @@ class Scan {
   std::size_t b_ = 0;
 };
 
+// 1-based position of the first "href=" in any letter case, 0 when there is none.
+std::size_t first_href(std::string_view line) {
+  constexpr std::string_view kHref = "href=";
+  for (std::size_t i = 0; i + kHref.size() <= line.size(); ++i) {
+    std::size_t k = 0;
+    while (k < kHref.size() && to_lower(line[i + k]) == kHref[k])
+      ++k;
+    if (k == kHref.size()) return i + 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 void scan_line(std::string_view line, std::span<const TagSpan> spans, std::size_t href_at,
@@ -102,10 +114,8 @@ bool extract_line_words(std::string_view line, bool& tag_carry, std::vector<Line
   words.clear();
   std::vector<TagSpan> spans;
   if (!find_tag_spans(line, tag_carry, spans)) return false;
-  std::size_t href = to_lower(line).find("href=");
-  std::size_t href_at = href == std::string::npos ? 0 : href + 1;
   std::vector<WordCut> cuts;
-  scan_line(line, spans, href_at, cuts);
+  scan_line(line, spans, first_href(line), cuts);
   for (const WordCut& cut : cuts) {
     if (auto word = written_word(line, cut)) words.push_back(std::move(*word));
   }
