@@ -5,15 +5,21 @@
 #
 #   bench/sort_bench.sh [SIZE ...]      (default: 100000 1000000 2500000)
 #
-# Builds into build-bench/ (or $BENCH_BUILD_DIR) with benchmarks on, RelWithDebInfo, first.
+# Builds the bench preset (build/bench) first, or the build folder $BENCH_BUILD_DIR
+# with benchmarks turned on.
 set -euo pipefail
 
 repo="$(cd "$(dirname "$0")/.." && pwd)"
-build="${BENCH_BUILD_DIR:-$repo/build-bench}"
+build="${BENCH_BUILD_DIR:-}"
 sizes=("$@")
 [ ${#sizes[@]} -gt 0 ] || sizes=(100000 1000000 2500000)
 
-cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDOCBASE_BENCHMARKS=ON > /dev/null
+if [ -z "$build" ]; then
+  build="$repo/build/bench"
+  (cd "$repo" && cmake --preset bench > /dev/null)
+else
+  cmake -S "$repo" -B "$build" -DDOCBASE_BENCHMARKS=ON > /dev/null
+fi
 cmake --build "$build" -j2 --target make_records sort_file_bench > /dev/null
 
 work="$(mktemp -d)"

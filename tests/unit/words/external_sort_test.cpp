@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/exit_status.h"
-#include "unit/words/work_folder_run.h"
+#include "support/shell_run.h"
 #include "words/chunk_merge.h"
 #include "words/sort_chunks.h"
 
@@ -59,7 +59,7 @@ std::string sorted_file(std::vector<std::string> lines) {
   return text;
 }
 
-struct SortRun : WorkFolderRun {
+struct SortRun : ShellRun {
   SortRun() {
     run.sort_input = "in.txt";
     run.sort_output = "out.txt";
@@ -107,13 +107,8 @@ TEST(ExternalSort, AMissingInputGivesAnEmptyOutput) {
 TEST(ExternalSort, AnEmptyInputNameEndsTheRunAsAFailure) {
   SortRun work;
   work.run.sort_input.clear();
-  try {
-    external_sort(work.run);
-    FAIL() << "the run went on";
-  } catch (const RunEnd& end) {
-    EXPECT_EQ(end.status, kExitSortFailed);
-  }
-  EXPECT_EQ(work.console_output(), "");
+  EXPECT_EQ(outcome([&] { external_sort(work.run); }), kExitSortFailed);
+  EXPECT_EQ(work.captured.out(), "");
 }
 
 TEST(SortChunks, CutsChunksOf2000OrderedLines) {
@@ -124,7 +119,7 @@ TEST(SortChunks, CutsChunksOf2000OrderedLines) {
   } cases[] = {{0, 0, 0}, {1, 1, 1}, {2000, 1, 2000}, {2001, 2, 1}, {150001, 76, 1}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.lines);
-    WorkFolderRun work;
+    ShellRun work;
     std::vector<std::string> lines = random_lines(c.lines, 7);
     work.folder.write("in.txt", line_file(lines));
     ASSERT_EQ(write_sorted_chunks(work.run, work.folder.path() / "in.txt"), c.chunks);
@@ -163,17 +158,12 @@ TEST(MergeChunks, MergesManyChunksInRoundsOfTheMergeWidth) {
 TEST(MergeChunks, StopsWithSortErrorWhenAMergeOutputIsOutOfOrder) {
   for (std::size_t width : {2u, 50u}) {
     SCOPED_TRACE(width);
-    WorkFolderRun work;
+    ShellRun work;
     work.folder.write("file_s_1.txt", "a\r\nc\r\n");
     work.folder.write("file_s_2.txt", "d\r\nb\r\n");
     work.folder.write("file_s_3.txt", "e\r\n");
-    try {
-      merge_chunks(work.run, 3, MergeLimits{width});
-      FAIL() << "the run went on";
-    } catch (const RunEnd& end) {
-      EXPECT_EQ(end.status, kExitSortFailed);
-    }
-    EXPECT_EQ(work.console_output(), "sort error\n");
+    EXPECT_EQ(outcome([&] { merge_chunks(work.run, 3, MergeLimits{width}); }), kExitSortFailed);
+    EXPECT_EQ(work.captured.out(), "sort error\n");
   }
 }
 
@@ -185,7 +175,7 @@ TEST(MergeChunks, MergesFewerFilesAtATimeWhenHandlesRunShort) {
     work.folder.write("in.txt", line_file(lines));
     sort_file(work.run, MergeLimits{kMergeWidth, open_files});
     EXPECT_EQ(work.folder.read("out.txt"), sorted_file(lines));
-    EXPECT_EQ(work.console_output(), "");
+    EXPECT_EQ(work.captured.out(), "");
   }
 }
 
@@ -198,19 +188,17 @@ TEST(MergeChunks, ShowsTheFileHandleScreenWhenNotEvenTwoFilesCanBeMerged) {
     SCOPED_TRACE(c.open_files);
     SortRun work;
     work.folder.write("in.txt", line_file(random_lines(5000, 5)));
-    try {
-      sort_file(work.run, MergeLimits{kMergeWidth, c.open_files});
-      FAIL() << "the run went on";
-    } catch (const RunEnd& end) {
-      EXPECT_EQ(end.status, kExitSortFailed);
-    }
-    EXPECT_EQ(work.console_output(), std::string("---------- sort error ----------\n"
-                                                 "number of files > file.max\n"
-                                                 "file.max =  3\n"
-                                                 "sort.input$ = in.txt\n"
-                                                 "sort.output$ = out.txt\n"
-                                                 "file.name.02$ = ") +
-                                         c.failed_file + "\nfile.num.02 =  0\n");
+    EXPECT_EQ(outcome([&] {
+                sort_file(work.run, MergeLimits{kMergeWidth, c.open_files});
+              }),
+              kExitSortFailed);
+    EXPECT_EQ(work.captured.out(), std::string("---------- sort error ----------\n"
+                                               "number of files > file.max\n"
+                                               "file.max =  3\n"
+                                               "sort.input$ = in.txt\n"
+                                               "sort.output$ = out.txt\n"
+                                               "file.name.02$ = ") +
+                                       c.failed_file + "\nfile.num.02 =  0\n");
     EXPECT_FALSE(work.folder.exists("out.txt"));
   }
 }
@@ -240,11 +228,8 @@ void sort_with_free_handles(rlim_t free_handles, const std::vector<std::string>&
   getrlimit(RLIMIT_NOFILE, &limit);
   limit.rlim_cur = limit_leaving(free_handles);
   setrlimit(RLIMIT_NOFILE, &limit);
-  try {
-    external_sort(work.run);
-  } catch (const RunEnd& end) {
-    std::_Exit(end.status);
-  }
+  int status = outcome([&] { external_sort(work.run); });
+  if (status != -1) std::_Exit(status);
   std::_Exit(work.folder.read("out.txt") == expected ? 0 : 99);
 }
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "support/shell_run.h"
 #include "support/temp_folder.h"
-#include "unit/words/work_folder_run.h"
 
 namespace docbase {
 namespace {
@@ -26,7 +26,7 @@ class ExtractionFixture : public ::testing::Test {
     work.folder.write("page_02.htm", fixture("page_02.htm"));
     work.folder.write("dir_02.txt", "page_01.htm\r\nPAGE_02.HTM\r\nnot a page\r\n");
   }
-  WorkFolderRun work;
+  ShellRun work;
 };
 
 TEST_F(ExtractionFixture, WritesOneRecordPerWordOfThreeBytesOrMore) {
@@ -42,11 +42,11 @@ TEST_F(ExtractionFixture, TracesTheScannedLinesAndTheirWordsPerPage) {
 
 TEST_F(ExtractionFixture, PrintsItsProgressLine) {
   extract_listed_pages(work.run);
-  EXPECT_EQ(work.console_output(), "processed 10%\n");
+  EXPECT_EQ(work.captured.out(), "processed 10%\n");
 }
 
 TEST(WordExtraction, AMissingPageStillGetsAnEmptyTraceFile) {
-  WorkFolderRun work;
+  ShellRun work;
   work.folder.write("dir_02.txt", "page_01.htm\r\n");
   extract_listed_pages(work.run);
   EXPECT_TRUE(work.folder.exists("page_01.txt"));
@@ -55,7 +55,7 @@ TEST(WordExtraction, AMissingPageStillGetsAnEmptyTraceFile) {
 }
 
 TEST(WordExtraction, CountsPassedOverLinesInTheLineNumbers) {
-  WorkFolderRun work;
+  ShellRun work;
   work.folder.write("dir_02.txt", "page_01.htm\r\n");
   work.folder.write("page_01.htm", "<br><script>\r\n<br>x</script>\n<br>seen\r");
   extract_listed_pages(work.run);

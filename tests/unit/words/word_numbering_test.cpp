@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "support/shell_run.h"
 #include "support/temp_folder.h"
-#include "unit/words/work_folder_run.h"
 
 namespace docbase {
 namespace {
@@ -16,7 +16,7 @@ const std::string kFixtures = std::string(DOCBASE_FIXTURES) + "/words/numbering/
 // cat four times each, about three times, marked blanks, and key words that
 // differ only outside ASCII.
 TEST(WordNumbering, WritesEveryRecordFileOfTheChain) {
-  WorkFolderRun work;
+  ShellRun work;
   work.folder.write("wrd_01.txt", read_file(kFixtures + "wrd_01.txt"));
   number_words(work.run);
   for (const char* name : {"wrd_01_01.txt", "wrd_01_02.txt", "wrd_03.txt", "wrd_04.txt",
@@ -24,11 +24,11 @@ TEST(WordNumbering, WritesEveryRecordFileOfTheChain) {
     SCOPED_TRACE(name);
     EXPECT_EQ(work.folder.read(name), read_file(kFixtures + "expected_" + name));
   }
-  EXPECT_EQ(work.console_output(), "processed 20%\nprocessed 30%\n");
+  EXPECT_EQ(work.captured.out(), "processed 20%\nprocessed 30%\n");
 }
 
 TEST(WordNumbering, AnEmptyWordListGivesOneEmptyRecordThatIsThenDropped) {
-  WorkFolderRun work;
+  ShellRun work;
   work.folder.write("wrd_01.txt", "");
   number_words(work.run);
   EXPECT_EQ(work.folder.read("wrd_03.txt"), "\"\",\"\",\"\",\"\",\"id00000000\"\r\n");
