@@ -15,8 +15,6 @@
 namespace docbase {
 namespace {
 
-const std::string kSortOutput = "sort_output.txt";
-
 void check_order(RunState& run, const std::filesystem::path& merged) {
   LineReader reader(merged);
   std::string previous;
@@ -45,7 +43,7 @@ class ChunkMerge {
   void merge_all() {
     for (;;) {
       if (pending_.size() <= width_) {
-        if (merge({pending_.begin(), pending_.end()}, kSortOutput)) return;
+        if (merge({pending_.begin(), pending_.end()}, std::string(kSortOutput))) return;
         continue;
       }
       // The first merge takes just enough files that every later one can take

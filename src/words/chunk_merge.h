@@ -1,12 +1,15 @@
 #pragma once
 #include <cstddef>
 #include <limits>
+#include <string_view>
 
 #include "app/run_state.h"
 
 namespace docbase {
 
 constexpr std::size_t kMergeWidth = 50;
+// The output of the last merge, copied to the sort's output name.
+constexpr std::string_view kSortOutput = "sort_output.txt";
 
 struct MergeLimits {
   std::size_t merge_width = kMergeWidth;  // chunk files merged at once, at least 2

@@ -35,7 +35,7 @@ void sort_file(RunState& run, const MergeLimits& limits) {
   run.shell("del /q file_s_*.txt > null.txt");
   std::size_t chunks = write_sorted_chunks(run, run.file(run.sort_input));
   merge_chunks(run, chunks, limits);
-  copy_replacing(run.own_file("sort_output.txt"), run.file(run.sort_output), run.sort_output);
+  copy_replacing(run.own_file(kSortOutput), run.file(run.sort_output), run.sort_output);
 }
 
 }  // namespace docbase

@@ -12,7 +12,8 @@ namespace docbase {
 namespace {
 
 constexpr std::size_t kTraceZone = 14;  // print zones of the trace lines
-const std::string kTraceRule(49, '=');
+// 49 "=" before every scanned line in the trace.
+constexpr std::string_view kTraceRule = "=================================================";
 
 // Writes the occurrence records of one page and its trace file.
 class PageCutter {
