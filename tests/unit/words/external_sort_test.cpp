@@ -131,6 +131,95 @@ TEST(SortChunks, CutsChunksOf2000OrderedLines) {
   }
 }
 
+// The sort as first described, in memory: chunks ordered by selection, then
+// merge passes that each merge the first m chunk files by scanning every head
+// and put the result in place of chunk file 1. Quadratic, kept as the reference.
+std::vector<std::string> select_order(std::vector<std::string> chunk) {
+  std::vector<bool> taken(chunk.size(), false);
+  std::vector<std::string> ordered;
+  for (std::size_t first = 0; ordered.size() < chunk.size();) {
+    while (taken[first])
+      ++first;
+    std::size_t candidate = first;
+    for (std::size_t k = first; k < chunk.size(); ++k) {
+      if (!taken[k] && chunk[k] < chunk[candidate]) candidate = k;
+    }
+    ordered.push_back(chunk[candidate]);
+    taken[candidate] = true;
+  }
+  return ordered;
+}
+
+std::vector<std::string> merge_pass(const std::vector<std::vector<std::string>>& files) {
+  std::size_t m = files.size();
+  std::vector<std::size_t> next(m, 1);
+  std::vector<bool> exhausted(m, false);
+  std::vector<std::string> heads;
+  for (const auto& file : files)
+    heads.push_back(file[0]);
+  std::vector<std::string> output;
+  std::string current = heads[0];
+  std::size_t selected = 0;
+  for (;;) {
+    for (std::size_t f = 0; f < m; ++f) {
+      if (!exhausted[f] && heads[f] < current) {
+        current = heads[f];
+        selected = f;
+      }
+    }
+    output.push_back(current);
+    if (next[selected] == files[selected].size()) {
+      exhausted[selected] = true;
+      auto open = std::find(exhausted.begin(), exhausted.end(), false);
+      if (open == exhausted.end()) return output;
+      selected = static_cast<std::size_t>(open - exhausted.begin());
+    } else {
+      heads[selected] = files[selected][next[selected]++];
+    }
+    current = heads[selected];
+  }
+}
+
+std::vector<std::string> sort_literally(const std::vector<std::string>& lines,
+                                        std::size_t chunk_lines, std::size_t width) {
+  std::vector<std::vector<std::string>> chunks;
+  for (std::size_t at = 0; at < lines.size(); at += chunk_lines) {
+    std::size_t end = std::min(lines.size(), at + chunk_lines);
+    chunks.push_back(select_order(
+        {lines.begin() + static_cast<long>(at), lines.begin() + static_cast<long>(end)}));
+  }
+  std::size_t c = chunks.size();
+  std::size_t m = std::min(width, c);
+  for (;;) {
+    std::vector<std::string> output =
+        merge_pass({chunks.begin(), chunks.begin() + static_cast<long>(m)});
+    if (c <= m) return output;
+    chunks.erase(chunks.begin(), chunks.begin() + static_cast<long>(m));
+    chunks.insert(chunks.begin(), output);
+    c = c - m + 1;
+    if (c <= m) m = c;
+  }
+}
+
+TEST(MergeChunks, GivesWhatSelectionAndRepeatedMergingIntoTheFirstFileGive) {
+  std::mt19937 random(99);
+  for (int round = 0; round < 150; ++round) {
+    std::size_t chunk_lines = 1 + random() % 6;
+    std::size_t width = 2 + random() % 4;
+    std::vector<std::string> lines = random_lines(1 + random() % 120, random());
+    SCOPED_TRACE(std::to_string(lines.size()) + " lines, chunks of " + std::to_string(chunk_lines) +
+                 ", width " + std::to_string(width));
+    ShellRun work;
+    work.folder.write("in.txt", line_file(lines));
+    std::size_t chunks = write_sorted_chunks(work.run, work.folder.path() / "in.txt", chunk_lines);
+    merge_chunks(work.run, chunks, MergeLimits{width});
+    std::string expected;
+    for (const std::string& line : sort_literally(lines, chunk_lines, width))
+      expected += line + "\r\n";
+    ASSERT_EQ(work.folder.read("sort_output.txt"), expected);
+  }
+}
+
 // 50 chunk files are merged in one go, straight into sort_output.txt.
 TEST(MergeChunks, MergesUpTo50ChunksInOnePass) {
   SortRun work;
