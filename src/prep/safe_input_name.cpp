@@ -17,10 +17,12 @@ std::string with_safe_bytes(std::string_view base) {
   return changed;
 }
 
-// A prepared page "page_01.htm" or "page_3_01.htm" would be taken for a
-// numbered page and could overwrite one.
-bool reads_as_numbered_page(std::string_view changed_base, std::string_view new_name) {
-  return to_lower(new_name.substr(0, 5)) == "page_" || to_lower(changed_base) == "page";
+// Bases the later steps reserve: a page "page_3.htm" or "page.htm" would
+// give a prepared page that reads as a numbered page, or overwrites one; a
+// page "f_promote.htm" would be overwritten by the advertising page.
+bool is_reserved(std::string_view changed_base, std::string_view new_name) {
+  std::string base = to_lower(changed_base);
+  return to_lower(new_name.substr(0, 5)) == "page_" || base == "page" || base == "f_promote";
 }
 
 }  // namespace
@@ -38,7 +40,7 @@ std::optional<std::string> safe_input_name(std::string_view listed) {
   if (at == std::string_view::npos) return std::nullopt;
   std::string changed_base = with_safe_bytes(trim_blanks(name.substr(0, at)));
   std::string new_name = changed_base + std::string(name.substr(at));
-  if (reads_as_numbered_page(changed_base, new_name)) new_name.insert(0, "file_");
+  if (is_reserved(changed_base, new_name)) new_name.insert(0, "file_");
   return new_name;
 }
 
