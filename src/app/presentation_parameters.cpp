@@ -1,7 +1,6 @@
 #include "app/presentation_parameters.h"
 
 #include <array>
-#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -17,7 +16,8 @@ constexpr std::string_view kNoDescription = " ";
 // No step marks a row: the overview shows the choices, the values in force stay.
 constexpr std::string_view kNoMarker = "   ";
 
-// The code-page pairs lie between the first line and the font-colour header.
+// The code-page pairs lie between the first line and the font-colour header:
+// (lines read - 1) / 2, rounded to the nearest, while that header is ahead.
 long long count_code_page_pairs(LineReader& list) {
   long long lines_read = 0;
   long long pairs = 0;
@@ -26,7 +26,7 @@ long long count_code_page_pairs(LineReader& list) {
   while (list.read_line(line)) {
     ++lines_read;
     if (contains(to_lower(line), "font color")) past_code_pages = true;
-    if (!past_code_pages) pairs = std::lround(static_cast<double>(lines_read - 1) / 2);
+    if (!past_code_pages) pairs = lines_read / 2;
   }
   return pairs;
 }
