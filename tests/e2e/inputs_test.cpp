@@ -297,14 +297,18 @@ TEST(ToolChecks, AFolderWithoutTheProgramFailsTheFindCheck) {
       << out;
 }
 
-// The real program, answering through standard input.
-class ProgramRun : public ::testing::Test {
- protected:
-  ProgramRun() : work("docbase_inputs_run") { install_program(work.path()); }
-  TempFolder work;
-};
+TEST(StartUpScreens, FollowOneAnotherWithoutAKeyInTheDeveloperFolder) {
+  ShellRun session("", "Vantor_Delovni_TXT_VANTOR_docbase");
+  EXPECT_EQ(outcome([&] { show_start_up_screens(session.run); }), -1);
+  std::string out = session.captured.out();
+  for (const char* text : {"Do you accept the terms of use?", "FONT CONSOLAS",
+                           "THE PROGRAM MUST BE INSTALLED IN YOUR OWN DIRECTORY."}) {
+    EXPECT_NE(out.find(text), std::string::npos) << text;
+  }
+}
 
-TEST_F(ProgramRun, KeyTwoAtAStartUpScreenEndsAtOnceWritingNothingButTheKeyFile) {
+// The real program, answering through standard input.
+TEST(ProgramRun, KeyTwoAtAStartUpScreenEndsAtOnceWritingNothingButTheKeyFile) {
   struct Case {
     const char* keys;
     const char* last_shown;
@@ -330,7 +334,9 @@ TEST_F(ProgramRun, KeyTwoAtAStartUpScreenEndsAtOnceWritingNothingButTheKeyFile) 
   }
 }
 
-TEST_F(ProgramRun, KeyTwoAtTheConfirmationEndsKeepingThePages) {
+TEST(ProgramRun, KeyTwoAtTheConfirmationEndsKeepingThePages) {
+  TempFolder work("docbase_inputs_run");
+  install_program(work.path());
   copy_fixture_inputs(work.path());
   ProgramResult result = run_program(work.path(), "1112");
   EXPECT_EQ(result.status, 0) << result.err;
@@ -340,7 +346,7 @@ TEST_F(ProgramRun, KeyTwoAtTheConfirmationEndsKeepingThePages) {
   EXPECT_FALSE(fs::exists(work.path() / "htm_ndx"));
 }
 
-TEST_F(ProgramRun, EndsWhenTxtInHoldsNoLowerCaseTxtName) {
+TEST(ProgramRun, EndsWhenTxtInHoldsNoLowerCaseTxtName) {
   struct Case {
     const char* name;
     std::vector<std::string> files;
