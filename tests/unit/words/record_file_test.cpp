@@ -14,7 +14,8 @@ std::vector<std::string> read_fields(const TempFolder& folder, std::string_view 
   folder.write("r.txt", bytes);
   RecordReader reader(folder.path() / "r.txt");
   std::vector<std::string> fields;
-  for (int i = 0; i < count; ++i) fields.push_back(reader.read_field());
+  for (int i = 0; i < count; ++i)
+    fields.push_back(reader.read_field());
   return fields;
 }
 
@@ -54,7 +55,8 @@ TEST(RecordReader, ReadsALongValueWhole) {
 
 TEST(RecordReader, ReadingMoreFieldsThanARecordHasGoesOutOfStep) {
   TempFolder folder;
-  auto fields = read_fields(folder, "\"1\",\"2\",\"3\",\"4\",\"5\"\r\n\"a\",\"b\",\"c\",\"d\",\"e\"\r\n", 7);
+  auto fields =
+      read_fields(folder, "\"1\",\"2\",\"3\",\"4\",\"5\"\r\n\"a\",\"b\",\"c\",\"d\",\"e\"\r\n", 7);
   EXPECT_EQ(fields[5], "a");
   EXPECT_EQ(fields[6], "b");
 }
@@ -73,7 +75,8 @@ TEST(LineReader, EndsLinesAtCrLfLfOrCr) {
   LineReader reader(folder.path() / "l.txt");
   std::vector<std::string> lines;
   std::string line;
-  while (reader.read_line(line)) lines.push_back(line);
+  while (reader.read_line(line))
+    lines.push_back(line);
   EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c", "d", "", "e"}));
   EXPECT_EQ(reader.read_line(), "");
   reader.rewind();
