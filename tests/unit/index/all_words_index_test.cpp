@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "page_folder.h"
+#include "page_test_support.h"
 #include "words/bytes.h"
 #include "words/record_file.h"
 
@@ -35,14 +35,14 @@ class AllWordsIndexTest : public ::testing::Test {
  protected:
   std::string write_index(const std::string& words) {
     pages.folder.write("wrd_16.txt", words);
-    write_all_words_page(pages.run());
+    write_all_words_page(pages.run);
     return masked_clock(pages.folder.read("index.htm"));
   }
   std::string words_part(const std::string& words) {
     return between(write_index(words), kWordsStart, "</body>\r\n</html>\r\n");
   }
 
-  PageFolder pages;
+  PageRun pages;
 };
 
 TEST_F(AllWordsIndexTest, WordInTwoGroupsThenWordInOne) {
@@ -53,7 +53,7 @@ TEST_F(AllWordsIndexTest, WordInTwoGroupsThenWordInOne) {
   std::string words = occurrence("id00000003", 1, "Apple") + occurrence("id00000003", 1, "apple") +
                       occurrence("id00000003", 2, "APPLE") + occurrence("id00000009", 1, "pear");
   EXPECT_EQ(write_index(words), index_fixture("index_example.htm"));
-  EXPECT_EQ(pages.console_output(), "processed 70%\nprocessed 80%\nprocessed 90%\n");
+  EXPECT_EQ(pages.captured.out(), "processed 70%\nprocessed 80%\nprocessed 90%\n");
 }
 
 TEST_F(AllWordsIndexTest, UnreadableGroupFileGivesAnEmptyCount) {
@@ -85,13 +85,13 @@ TEST_F(AllWordsIndexTest, EightyPercentNeedsThreeRecords) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.records);
-    PageFolder folder;
+    PageRun fresh;
     std::string words;
     for (int i = 0; i < c.records; ++i)
       words += occurrence("id0000000" + std::to_string(i % 10), 1, "word");
-    folder.folder.write("wrd_16.txt", words);
-    write_all_words_page(folder.run());
-    EXPECT_EQ(folder.console_output(), c.console);
+    fresh.folder.write("wrd_16.txt", words);
+    write_all_words_page(fresh.run);
+    EXPECT_EQ(fresh.captured.out(), c.console);
   }
 }
 
@@ -149,7 +149,7 @@ TEST_F(AllWordsIndexTest, CountsAgreeWithOneFindPerRun) {
   };
   for (int round = 0; round < 60; ++round) {
     SCOPED_TRACE(round);
-    PageFolder folder;
+    PageRun fresh;
     int groups = 1 + generator() % 4;
     std::vector<std::string> all_records;
     for (int group = 1; group <= groups; ++group) {
@@ -162,16 +162,16 @@ TEST_F(AllWordsIndexTest, CountsAgreeWithOneFindPerRun) {
       }
       // Now and then a group file is gone.
       if (generator() % 6 != 0)
-        folder.folder.write("wrd_11_" + std::to_string(group) + ".txt", file);
+        fresh.folder.write("wrd_11_" + std::to_string(group) + ".txt", file);
     }
     std::sort(all_records.begin(), all_records.end());
     std::string words;
     for (const std::string& r : all_records)
       words += r;
-    folder.folder.write("wrd_16.txt", words);
-    write_all_words_page(folder.run());
-    EXPECT_EQ(between(masked_clock(folder.folder.read("index.htm")), kWordsStart, "</body>\r\n"),
-              literal_words_part(folder.folder.path()));
+    fresh.folder.write("wrd_16.txt", words);
+    write_all_words_page(fresh.run);
+    EXPECT_EQ(between(masked_clock(fresh.folder.read("index.htm")), kWordsStart, "</body>\r\n"),
+              literal_words_part(fresh.folder.path()));
   }
 }
 

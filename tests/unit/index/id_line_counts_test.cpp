@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "page_folder.h"
+#include "page_test_support.h"
 #include "words/bytes.h"
 #include "words/record_file.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "page_folder.h"
+#include "page_test_support.h"
 
 namespace docbase {
 namespace {
@@ -31,7 +31,7 @@ TEST(PagePieces, DateAndTimeLinesPadEveryPart) {
 }
 
 TEST(PagePieces, DateAndTimeLinesComeFromTheClock) {
-  PageFolder pages;
+  PageRun pages;
   {
     LineWriter page(pages.folder.path() / "clock.htm");
     write_date_and_time_lines(page);
@@ -41,11 +41,11 @@ TEST(PagePieces, DateAndTimeLinesComeFromTheClock) {
 }
 
 TEST(PagePieces, HeadCarriesTheCodePageAndTitle) {
-  PageFolder pages;
-  pages.run().code_page = "windows-1250";
+  PageRun pages;
+  pages.run.code_page = "windows-1250";
   {
     LineWriter page(pages.folder.path() / "head.htm");
-    write_page_head(page, pages.run(), "<title>t</title>");
+    write_page_head(page, pages.run, "<title>t</title>");
   }
   EXPECT_EQ(pages.folder.read("head.htm"),
             "<html>\r\n<br>\r\n<head>\r\n<br>\r\n"

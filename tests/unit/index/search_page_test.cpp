@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "page_folder.h"
+#include "page_test_support.h"
 
 namespace docbase {
 namespace {
@@ -41,7 +41,7 @@ class SearchPageTest : public ::testing::Test {
   std::string write_page(const std::string& words, long long group = 1) {
     std::string name = std::to_string(group);
     pages.folder.write("wrd_12_" + name + ".txt", words);
-    write_search_page(pages.run(), group);
+    write_search_page(pages.run, group);
     return pages.folder.read("s_" + name + ".htm");
   }
   // What follows the script, before the two end lines.
@@ -57,7 +57,7 @@ class SearchPageTest : public ::testing::Test {
     return page.substr(start + 3, end - start - 3);
   }
 
-  PageFolder pages;
+  PageRun pages;
 };
 
 TEST_F(SearchPageTest, TwoLinesGiveOneLinkBlock) {
@@ -81,12 +81,12 @@ TEST_F(SearchPageTest, RecordsOfOneLineAreWrittenAtTheEndWithoutLinkBlock) {
 TEST_F(SearchPageTest, ScriptShowsTheWholeWordOnlyWhenFindWordIsOn) {
   const std::string inline_line =
       "document.writeln(self.location.hash + \" { display: inline } \");\r\n";
-  pages.run().font_color = "blue";
-  pages.run().find_word = false;
+  pages.run.font_color = "blue";
+  pages.run.find_word = false;
   std::string page = write_page("");
   EXPECT_EQ(occurrences(page, inline_line), 0);
   EXPECT_EQ(occurrences(page, "document.writeln(self.location.hash + \" { color: blue } \");"), 1);
-  pages.run().find_word = true;
+  pages.run.find_word = true;
   EXPECT_EQ(occurrences(write_page(""), inline_line), 1);
 }
 
@@ -112,8 +112,8 @@ TEST_F(SearchPageTest, LinkBlockHasARestrictedLinkPerAddressGiven) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("destination '" + c.destination + "', target site '" + c.target_site + "'");
-    pages.run().destination_address = c.destination;
-    pages.run().target_site = c.target_site;
+    pages.run.destination_address = c.destination;
+    pages.run.target_site = c.target_site;
     std::string block = between(body(line_of_words(1, 2) + line_of_words(2, 1, 3)),
                                 "Content (page_02.htm)</a>\r\n", "<br><br>\r\n");
     EXPECT_EQ(block, c.search_lines);

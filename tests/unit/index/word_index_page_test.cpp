@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "page_folder.h"
+#include "page_test_support.h"
 
 namespace docbase {
 namespace {
@@ -25,7 +25,7 @@ class WordIndexPageTest : public ::testing::Test {
   std::string write_page(long long group, const std::string& words) {
     std::string name = std::to_string(group);
     pages.folder.write("wrd_14_" + name + ".txt", words);
-    write_word_index_page(pages.run(), group);
+    write_word_index_page(pages.run, group);
     return masked_clock(pages.folder.read("i_" + name + ".htm"));
   }
   // What follows the Content line, before the closing lines.
@@ -33,14 +33,14 @@ class WordIndexPageTest : public ::testing::Test {
     return between(write_page(group, words), kContentLine, "</body>\r\n</html>\r\n");
   }
 
-  PageFolder pages;
+  PageRun pages;
 };
 
 TEST_F(WordIndexPageTest, SingleRunGivesOnlyTheLastEntryLine) {
   std::string words = occurrence("id00000007", "page_02.htm", "Hello", "1") +
                       occurrence("id00000007", "page_02.htm", "Hello", "2");
   EXPECT_EQ(write_page(1, words), index_fixture("i_single_run.htm"));
-  EXPECT_EQ(pages.run().entry_counter, 0);
+  EXPECT_EQ(pages.run.entry_counter, 0);
 }
 
 TEST_F(WordIndexPageTest, EmptyWordFileGivesAnEmptyLastEntry) {
@@ -48,7 +48,7 @@ TEST_F(WordIndexPageTest, EmptyWordFileGivesAnEmptyLastEntry) {
 }
 
 TEST_F(WordIndexPageTest, MissingWordFileReadsAsEmpty) {
-  write_word_index_page(pages.run(), 3);
+  write_word_index_page(pages.run, 3);
   EXPECT_EQ(between(masked_clock(pages.folder.read("i_3.htm")), kContentLine, "</body>"),
             "<a href=\"#\" id=\"\"></a>&nbsp;&nbsp;&nbsp; (, 0)<br>\r\n");
 }
@@ -66,8 +66,8 @@ TEST_F(WordIndexPageTest, WordOnTwoPagesGetsOneEntryPerPage) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("target site '" + c.target_site + "'");
-    pages.run().target_site = c.target_site;
-    pages.run().entry_counter = 0;
+    pages.run.target_site = c.target_site;
+    pages.run.entry_counter = 0;
     std::string words = occurrence("id00000007", "page_02.htm", "Hello", "4") +
                         occurrence("id00000007", "page_02.htm", "hello", "5") +
                         occurrence("id00000007", "page_02.htm", "HELLO", "6") +
@@ -82,7 +82,7 @@ TEST_F(WordIndexPageTest, WordOnTwoPagesGetsOneEntryPerPage) {
                   c.search_line +
                   "<a href=\"page_03.htm#id00000007\" id=\"id00000007\">hello</a>"
                   "&nbsp;&nbsp;&nbsp; (page_03.htm, 1)<br>\r\n");
-    EXPECT_EQ(pages.run().entry_counter, 1);
+    EXPECT_EQ(pages.run.entry_counter, 1);
   }
 }
 
@@ -97,7 +97,7 @@ TEST_F(WordIndexPageTest, RunsAreSplitByWordIdAndByPage) {
   EXPECT_EQ(occurrences(text, "(page_02.htm, 2)\r\n"), 1);
   EXPECT_EQ(occurrences(text, "(page_03.htm, 1)\r\n"), 1);
   EXPECT_EQ(occurrences(text, ">abe</a>&nbsp;&nbsp;&nbsp; (page_03.htm, 1)<br>\r\n"), 1);
-  EXPECT_EQ(pages.run().entry_counter, 3);
+  EXPECT_EQ(pages.run.entry_counter, 3);
 }
 
 // Entry numbers (1-based, over the page) after which a promotional block stands.
@@ -126,10 +126,10 @@ std::string numbered_runs(int runs) {
 TEST_F(WordIndexPageTest, PromotionFollowsEvery101stEntryOverTheWholeRun) {
   std::string group_1 = entries(1, numbered_runs(250));
   EXPECT_EQ(entries_followed_by_promotion(group_1), (std::vector<int>{101, 202}));
-  EXPECT_EQ(pages.run().entry_counter, 47);
+  EXPECT_EQ(pages.run.entry_counter, 47);
   std::string group_2 = entries(2, numbered_runs(60));
   EXPECT_EQ(entries_followed_by_promotion(group_2), (std::vector<int>{54}));
-  EXPECT_EQ(pages.run().entry_counter, 5);
+  EXPECT_EQ(pages.run.entry_counter, 5);
 
   std::string after_entry_101 = "q=word101 site:www.example.org\"> www.example.org</a>\r\n" +
                                 index_fixture("promotional_block.part") + "<br>\r\n" +

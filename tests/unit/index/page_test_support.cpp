@@ -1,48 +1,8 @@
-#include "page_folder.h"
+#include "page_test_support.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <regex>
 
 namespace docbase {
-
-CapturedStream::CapturedStream() : file_(::open_memstream(&data_, &size_)) {}
-
-CapturedStream::~CapturedStream() {
-  std::fclose(file_);
-  std::free(data_);
-}
-
-std::string CapturedStream::text() {
-  std::fflush(file_);
-  return std::string(data_, size_);
-}
-
-PageFolder::PageFolder()
-    : keys_(::open("/dev/null", O_RDONLY)),
-      console_(keys_, out_.file(), err_.file()),
-      shell_(folder.path(), console_),
-      run_(console_, shell_) {
-  run_.module_name = "www.example.org.app";
-  run_.target_site = "www.example.org";
-}
-
-PageFolder::~PageFolder() {
-  console_.flush();
-  ::close(keys_);
-}
-
-std::string PageFolder::console_output() {
-  console_.flush();
-  return out_.text();
-}
-
-std::string PageFolder::console_errors() {
-  console_.flush();
-  return err_.text();
-}
 
 std::string record(std::initializer_list<std::string_view> values) {
   std::string line;
