@@ -140,7 +140,7 @@ TEST_F(AllWordsIndexTest, CountsAgreeWithOneFindPerRun) {
   auto pick_word = [&](const std::string& id) {
     switch (generator() % 4) {
       case 0:
-        return "x" + pick_id() + "y";
+        return std::string("x") + pick_id() + "y";
       case 1:
         return pick_id() + "2";
       default:

@@ -27,8 +27,11 @@ Line line_of(const std::vector<std::string>& words) {
 
 std::vector<std::string> numbered_words(int count) {
   std::vector<std::string> words;
-  for (int i = 1; i <= count; ++i)
-    words.push_back("w" + std::to_string(i));
+  for (int i = 1; i <= count; ++i) {
+    std::string word = "w";
+    word += std::to_string(i);
+    words.push_back(word);
+  }
   return words;
 }
 
