@@ -193,5 +193,3 @@ BENCHMARK(BM_WcLinesOnePass)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisec
 
 }  // namespace
 }  // namespace docbase
-
-BENCHMARK_MAIN();

@@ -50,6 +50,8 @@ Console::~Console() {
 }
 
 void Console::print(std::string_view text) {
+  // An empty view may carry no buffer at all, which fwrite must not be given.
+  if (text.empty()) return;
   std::fwrite(text.data(), 1, text.size(), out_);
 }
 

@@ -85,6 +85,10 @@ std::string_view strip_root_prefix(const std::filesystem::path& root, std::strin
 
 }  // namespace
 
+bool lies_inside(const std::filesystem::path& root, const std::filesystem::path& path) {
+  return is_inside(root, path);
+}
+
 bool equal_ignoring_case(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {

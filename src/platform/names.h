@@ -18,6 +18,10 @@ std::optional<std::filesystem::path> resolve_name(const std::filesystem::path& r
                                                   std::string_view name,
                                                   Access access = Access::kWrite);
 
+// Whether path, its symbolic links followed, lies inside root: the test that
+// resolve_name applies for writing, for a path found by other means.
+bool lies_inside(const std::filesystem::path& root, const std::filesystem::path& path);
+
 // ASCII letters compared as lower case, ties broken bytewise: the order of
 // listings and of the sort tool.
 bool name_order_less(std::string_view a, std::string_view b);
