@@ -4,11 +4,13 @@
 // pass's main input in the same run. Every pass and every tool runs in a
 // child process of its own, so that its peak resident memory is its own.
 //
-//   pages_bench [occurrences...]      default: 250000 1000000 2000000
+//   pages_passes [occurrences...]      default: 250000 1000000 2000000
 //
 // The corpus: pages of ten-word lines, words drawn from a Zipf distribution
 // over 40000 synthetic words (one in ten capitalised, many holding "id"),
-// with the word lists of the earlier phases made from it directly.
+// with the word lists of the earlier phases made from it directly. The page
+// groups include the external sort of the page list, and the group word
+// files their sort commands, as in a run.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -180,21 +182,6 @@ void write_word_lists(const fs::path& root, std::vector<Occurrence>& all) {
     by_count.write(line);
 }
 
-// What the sort commands of the group word files do, for the benchmark only.
-void sort_lines_here(const fs::path& from, const fs::path& to) {
-  LineReader in(from);
-  std::vector<std::string> lines;
-  std::string line;
-  while (in.read_line(line))
-    lines.push_back(line);
-  std::sort(lines.begin(), lines.end());
-  LineWriter out(to);
-  for (const std::string& l : lines)
-    out.write_line(l);
-}
-
-void sort_lines(const fs::path& from, const fs::path& to);
-
 struct Measure {
   double seconds = 0;
   double peak_mib = 0;
@@ -222,11 +209,6 @@ Measure in_child(const std::function<void()>& work) {
   auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
   return {took.count(), static_cast<double>(usage.ru_maxrss) / 1024.0, seconds(usage.ru_utime),
           seconds(usage.ru_stime)};
-}
-
-// In a child, so that the lines held never count towards a pass's memory.
-void sort_lines(const fs::path& from, const fs::path& to) {
-  in_child([&] { sort_lines_here(from, to); });
 }
 
 // A run state on the corpus folder whose console output goes nowhere.
@@ -287,17 +269,15 @@ double run_size(long long occurrences) {
     total += ours.seconds;
     cpu += ours.user_seconds + ours.system_seconds;
   };
-  pass("page groups", {"wrd_07.txt"}, 0, [](RunState& run) { form_page_groups(run); });
+  pass("page groups, sort", {"wrd_07.txt"}, 0, [](RunState& run) { form_page_groups(run); });
   long long groups = 0;
   while (fs::exists(root / ("group_search_" + std::to_string(groups + 1) + ".txt")))
     ++groups;
-  sort_lines(root / "group_page_all.txt", root / "group_page_all_sort.txt");
-  pass("group word files", {"wrd_08.txt"}, groups,
+  pass("group files, sorts", {"wrd_08.txt"}, groups,
        [](RunState& run) { write_group_word_files(run); });
   std::vector<std::string> by_page, annotated;
   for (long long g = 1; g <= groups; ++g) {
     std::string n = std::to_string(g);
-    sort_lines(root / ("wrd_11_" + n + ".txt"), root / ("wrd_12_" + n + ".txt"));
     by_page.push_back("wrd_12_" + n + ".txt");
     annotated.push_back("wrd_24_" + n + ".txt");
   }

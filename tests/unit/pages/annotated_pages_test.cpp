@@ -68,6 +68,16 @@ TEST_F(AnnotatedPages, WritesTheFixturePagesByteForByte) {
   EXPECT_EQ(shell_run.run.before_page, "page_02.htm");
 }
 
+TEST_F(AnnotatedPages, CopiesEachFinishedPageOverTheNumberedPage) {
+  annotate_group(shell_run.run, 1);
+  annotate_group(shell_run.run, 2);
+  for (const char* name : {"page_01", "page_02", "page_03"}) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(shell_run.folder.read(std::string(name) + ".htm"),
+              expected(std::string(name) + "_02.htm"));
+  }
+}
+
 // Everything but the display rule and the link groups stays with find word off.
 std::string without_link_groups(const std::string& text) {
   const char* dropped[] = {"<span hidden id=",

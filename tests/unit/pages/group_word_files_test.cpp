@@ -52,6 +52,29 @@ TEST(WriteGroupWordFiles, KeepsTheOccurrenceOrderWithinEachPageInGroupOrder) {
                           {"id00000004", "    2", p3, l8, c5, "pear", "2"}}));
 }
 
+TEST(WriteGroupWordFiles, SortsEachGroupByPageAndByWordId) {
+  ShellRun shell_run;
+  shell_run.run.group_count = 1;
+  shell_run.folder.write("group_search_1.txt", records_text({{"page_01.htm"}, {"page_02.htm"}}));
+  shell_run.folder.write(
+      "wrd_08.txt",
+      wrd_08_record("99999998", "id00000004", "page_02.htm", 9, 5, "Pear", "2") +
+          wrd_08_record("99999999", "id00000000", "page_01.htm", 8, 11, "Apple", "1") +
+          wrd_08_record("99999999", "id00000004", "page_01.htm", 8, 5, "pear", "1"));
+  write_group_word_files(shell_run.run);
+  const std::string p1 = "page_01.htm", p2 = "page_02.htm";
+  const std::string l8 = line_field(8), l9 = line_field(9), c5 = position_field(5),
+                    c11 = position_field(11);
+  EXPECT_EQ(shell_run.folder.read("wrd_12_1.txt"),
+            records_text({{p1, l8, c5, "pear", "id00000004", "1"},
+                          {p1, l8, c11, "Apple", "id00000000", "1"},
+                          {p2, l9, c5, "Pear", "id00000004", "2"}}));
+  EXPECT_EQ(shell_run.folder.read("wrd_14_1.txt"),
+            records_text({{"id00000000", p1, l8, c11, "Apple", "id00000000", "1"},
+                          {"id00000004", p1, l8, c5, "pear", "id00000004", "1"},
+                          {"id00000004", p2, l9, c5, "Pear", "id00000004", "2"}}));
+}
+
 TEST(WriteGroupWordFiles, PadsTheGroupNumberFieldToFiveCharacters) {
   ShellRun shell_run;
   shell_run.run.group_count = 12;

@@ -108,6 +108,21 @@ TEST_F(NextWordPages, AnIdThatWouldLeaveTheWorkingFolderWritesNothingOutside) {
   EXPECT_EQ(shell_run.folder.read("wrd_24_1.txt"), wrd_24_record(odd, ""));
 }
 
+TEST(Wrd24Folder, KeepsACopyOfTheGroupFilesWithNextWordPages) {
+  for (bool folder_there : {false, true}) {
+    SCOPED_TRACE(folder_there ? "folder there" : "no folder");
+    ShellRun shell_run;
+    shell_run.folder.write("wrd_24_1.txt", "one\r\n");
+    shell_run.folder.write("wrd_24_2.txt", "two\r\n");
+    if (folder_there) shell_run.folder.write("wrd_24/wrd_24_9.txt", "stale\r\n");
+    copy_to_wrd_24_folder(shell_run.run);
+    EXPECT_EQ(shell_run.folder.read("wrd_24/wrd_24_1.txt"), "one\r\n");
+    EXPECT_EQ(shell_run.folder.read("wrd_24/wrd_24_2.txt"), "two\r\n");
+    EXPECT_FALSE(shell_run.folder.exists("wrd_24/wrd_24_9.txt"));
+    EXPECT_EQ(shell_run.folder.read("wrd_24_1.txt"), "one\r\n");
+  }
+}
+
 // A small corpus: pages 01 to 06 in up to three groups, a few ids (one of nine
 // digits), words that hold other ids or page names, records now and then out of
 // their usual order, and a line of too few fields.

@@ -84,6 +84,17 @@ TEST(FormPageGroups, FillsGroupsOfTheInputCountNeverComparingTheFirstPage) {
   }
 }
 
+TEST(FormPageGroups, SortsTheGroupedPages) {
+  ShellRun shell_run;
+  shell_run.run.input_count = 2;
+  shell_run.folder.write("wrd_07.txt", wrd_07_of({"page_03.htm", "page_01.htm", "page_02.htm"}));
+  form_page_groups(shell_run.run);
+  EXPECT_EQ(shell_run.folder.read("group_page_all.txt"),
+            lines_text({"page_03.htm", "page_01.htm", "page_02.htm"}));
+  EXPECT_EQ(shell_run.folder.read("group_page_all_sort.txt"),
+            lines_text({"page_01.htm", "page_02.htm", "page_03.htm"}));
+}
+
 TEST(FormPageGroups, MatchesTheListRereadingPassOnRandomPageOrders) {
   std::mt19937 random(20240611);
   for (int trial = 0; trial < 300; ++trial) {

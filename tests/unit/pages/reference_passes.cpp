@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "words/bytes.h"
+#include "words/external_sort.h"
 #include "words/record_file.h"
 
 namespace docbase {
@@ -82,6 +83,10 @@ long long reference_form_page_groups(RunState& run) {
       group_search = std::make_unique<RecordWriter>(run.file(group_name("group_search_", group)));
     }
   }
+  group_search.reset();
+  run.sort_input = "group_page_all.txt";
+  run.sort_output = "group_page_all_sort.txt";
+  external_sort(run);
   return group;
 }
 
@@ -105,6 +110,11 @@ void reference_write_group_word_files(RunState& run) {
         all_groups.write_record({r[1], g, r[2], r[3], r[4], r[5], r[7]});
       }
     }
+    by_page.close();
+    by_word.close();
+    std::string n = std::to_string(group);
+    run.shell("sort wrd_11_" + n + ".txt /o wrd_12_" + n + ".txt");
+    run.shell("sort wrd_13_" + n + ".txt /o wrd_14_" + n + ".txt");
   }
 }
 

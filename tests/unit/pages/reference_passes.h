@@ -12,11 +12,11 @@ namespace docbase {
 // fast passes against on small inputs.
 
 // Groups the pages of wrd_07.txt, rereading group_page_all.txt for every new
-// page; gives the group count (no sort, no progress line).
+// page, then sorts group_page_all.txt; gives the group count (no progress line).
 long long reference_form_page_groups(RunState& run);
 
 // Writes wrd_11_[G].txt, wrd_13_[G].txt and wrd_15.txt, rereading wrd_08.txt
-// for every page of every group (no sort commands).
+// for every page of every group, each group followed by its two sort commands.
 void reference_write_group_word_files(RunState& run);
 
 // Writes the id files (the lines of wrd_03.txt that contain the id) and
