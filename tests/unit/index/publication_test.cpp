@@ -25,11 +25,13 @@ struct FinishedRun {
   FinishedRun() {
     const TempFolder& folder = pages.folder;
     folder.write("txt_in/notes.txt", "Hello world\n");
-    // Listed pages: one in capitals with a trailing blank, one that is gone.
-    folder.write("dir_02.txt", "page_01.htm\r\npage_02.htm\r\nPAGE_03.HTM \r\npage_09.htm\r\n");
-    for (const char* page :
-         {"page_01.htm", "page_02.htm", "page_03.htm", "files_list.htm", "i_1.htm", "i_2.htm",
-          "index.htm", "s_1.htm", "s_2.htm", "s_notes_01.htm", "notes_01.htm", "own_page.html"})
+    // Listed pages: one in capitals with a trailing blank, one that is gone,
+    // one whose name holds a blank.
+    folder.write("dir_02.txt",
+                 "page_01.htm\r\npage_02.htm\r\nPAGE_03.HTM \r\npage_09.htm\r\npage_a b.htm\r\n");
+    for (const char* page : {"page_01.htm", "page_02.htm", "page_03.htm", "page_a b.htm",
+                             "files_list.htm", "i_1.htm", "i_2.htm", "index.htm", "s_1.htm",
+                             "s_2.htm", "s_notes_01.htm", "notes_01.htm", "own_page.html"})
       folder.write(page, std::string("<html>") + page);
     for (const char* work_file : {"wrd_01.txt", "wrd_11_1.txt", "page_01.txt", "my_own_notes.txt",
                                   "out_null.list", "group_page_all_sort.txt"})
@@ -60,9 +62,9 @@ TEST(Publication, FillsHtmOutAndLeavesOnlyWhatIsKept) {
     publish_and_clean_up(fresh.run);
 
     EXPECT_EQ(names_in(fresh.folder.path() / "htm_out"),
-              (std::set<std::string>{"page_01.htm", "page_02.htm", "page_03.htm", "files_list.htm",
-                                     "i_1.htm", "i_2.htm", "index.htm", "s_1.htm", "s_2.htm",
-                                     "s_notes_01.htm"}));
+              (std::set<std::string>{"page_01.htm", "page_02.htm", "page_03.htm", "page_a b.htm",
+                                     "files_list.htm", "i_1.htm", "i_2.htm", "index.htm", "s_1.htm",
+                                     "s_2.htm", "s_notes_01.htm"}));
     EXPECT_EQ(fresh.folder.read("htm_out/page_03.htm"), "<html>page_03.htm");
     EXPECT_EQ(names_in(fresh.folder.path()),
               (std::set<std::string>{"txt_in", "htm_out", "dir_01.txt", "keep.dat"}));
