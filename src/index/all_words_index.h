@@ -7,4 +7,7 @@ namespace docbase {
 // "processed 70%", "processed 80%" (three records or more) and "processed 90%".
 void write_all_words_index(RunState& run);
 
+// The part after the sort: index.htm from wrd_16.txt, with the progress lines.
+void write_all_words_page(RunState& run);
+
 }  // namespace docbase

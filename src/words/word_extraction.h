@@ -7,4 +7,7 @@ namespace docbase {
 // prints "processed 10%".
 void extract_words(RunState& run);
 
+// The same for the pages listed in dir_02.txt as it stands.
+void extract_listed_pages(RunState& run);
+
 }  // namespace docbase

@@ -18,7 +18,7 @@ std::string read_back(std::FILE* file) {
 
 CapturedConsole::CapturedConsole(std::string_view input)
     : in_(std::tmpfile()), out_(std::tmpfile()), err_(std::tmpfile()) {
-  std::fwrite(input.data(), 1, input.size(), in_);
+  if (!input.empty()) std::fwrite(input.data(), 1, input.size(), in_);
   std::fflush(in_);
   std::rewind(in_);
   console_ = std::make_unique<Console>(fileno(in_), out_, err_);

@@ -1,0 +1,104 @@
+#include "index/page_pieces.h"
+
+#include "app/addresses.h"
+#include "words/bytes.h"
+
+namespace docbase {
+namespace {
+
+std::string two_digits(int value) {
+  return pad_number(value, 2, '0');
+}
+
+}  // namespace
+
+void write_page_head(LineWriter& page, const RunState& run, std::string_view title_line) {
+  page.write_line("<html>");
+  page.write_line("<br>");
+  page.write_line("<head>");
+  page.write_line("<br>");
+  page.write_line(
+      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=" + run.code_page + "\">");
+  page.write_line("<br>");
+  page.write_line(title_line);
+  page.write_line("<br>");
+  page.write_line("</head>");
+  page.write_line("<br>");
+  page.write_line("<body>");
+}
+
+void write_promotional_block(LineWriter& page) {
+  page.write_line("<br>");
+  page.write_line("<br> <b> PROMOTE YOUR BRAND WITH OUR PROGRAMS </b>");
+  page.write_line("<br>");
+  page.write_line(
+      "<br> Our programs are intended for companis who want to consolidate their brand through "
+      "free distribution of the programs.");
+  page.write_line(
+      "<br> Advertising messages and search links in the programs are tailored to each customer "
+      "individually.");
+  page.write_line("<br>");
+  page.write_line("<br> PLACEMENT OF ADVERTISING MESSAGES");
+  page.write_line(
+      "<br> The programs read advertising messages from the web address specified by the buyer "
+      "when ordering.");
+  page.write_line(
+      "<br> Advertisement messages are placed in the all-words index and other output files.");
+  page.write_line("<br>");
+  page.write_line("<br> GOOGLE SEARCH PHRASES");
+  page.write_line(
+      "<br> The programs generate Google search strings for all words in the all-words index and "
+      "target the web address specified by the buyer when ordering.");
+  page.write_line("<br>");
+  page.write_line(
+      "<br> Remember: the all-words index file is accessible while reading output file, just by "
+      "double-clicking on any word.");
+  page.write_line("<br> More info at:");
+  page.write_line("<br> " + information_link());
+}
+
+void write_information_lines(LineWriter& page) {
+  page.write_line("<br>");
+  page.write_line("QUICK AND EASY INFORMATION SEARCH");
+  page.write_line("<br>");
+  page.write_line(
+      "We offer users a fast and efficient way to search for information in input files, and they "
+      "can also continue their search with the help of program-defined Google search phrases.");
+  page.write_line("<br>");
+  page.write_line("Just double-clicking on any word is enough to access the index of all words.");
+  page.write_line("<br>");
+  page.write_line("<br>");
+}
+
+void write_date_and_time_lines(LineWriter& page) {
+  page.write_line(date_line(local_time_now()));
+  page.write_line(time_line(local_time_now()));
+}
+
+void write_details_lines(LineWriter& page) {
+  page.write_line("Details:");
+  page.write_line("<br>");
+  page.write_line(information_link());
+  page.write_line("<br><br>");
+}
+
+std::string information_link() {
+  std::string address(kInformationAddress);
+  return "<a href=\"" + address + "\">" + address + "</a>";
+}
+
+std::string search_address(std::string_view query) {
+  return std::string(kSearchPrefix) + std::string(query);
+}
+
+std::string date_line(const LocalTime& time) {
+  return "Date (mm-dd-yy) = " + two_digits(time.month) + "-" + two_digits(time.day) + "-" +
+         pad_number(time.year, 4, '0') + "<br>";
+}
+
+std::string time_line(const LocalTime& time) {
+  return "Time (h:m:s)    = " + two_digits(time.hour) + ":" + two_digits(time.minute) + ":" +
+         two_digits(time.second) + "<br>";
+}
+
+}  // namespace docbase
