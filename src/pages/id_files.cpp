@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "pages/file_names.h"
-#include "pages/substring_finder.h"
 #include "words/record_file.h"
 
 namespace docbase {
@@ -70,16 +69,22 @@ std::filesystem::path id_file(const RunState& run, std::string_view word_id) {
   return made_file(run, std::string(word_id) + ".txt");
 }
 
+std::string_view word_id_field(std::string_view line) {
+  // No value of a record holds a double quote, so the last quoted value is
+  // the last field.
+  if (line.size() < 2 || line.back() != '"') return {};
+  std::size_t open = line.rfind('"', line.size() - 2);
+  return open == std::string_view::npos ? std::string_view()
+                                        : line.substr(open + 1, line.size() - open - 2);
+}
+
 void write_id_files(const RunState& run, const NameTable& word_ids, std::size_t buffer_bytes) {
-  SubstringFinder finder(word_ids, "id");
   IdFileBuffers buffers(run, word_ids, buffer_bytes);
   LineReader numbered(run.file("wrd_03.txt"));
   std::string line;
-  std::vector<int> found;
   while (numbered.read_line(line)) {
-    finder.find(line, found);
-    for (int word_id : found)
-      buffers.add(word_id, line);
+    int word_id = word_ids.find(word_id_field(line));
+    if (word_id != NameTable::kAbsent) buffers.add(word_id, line);
   }
   buffers.finish();
 }

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "pages/id_files.h"
-#include "pages/substring_finder.h"
 #include "words/record_file.h"
 
 namespace docbase {
@@ -28,40 +27,31 @@ void LastOccurrences::need(std::string_view word_id, std::string_view page) {
 }
 
 void LastOccurrences::count(const RunState& run) {
-  SubstringFinder finder(pages_, "page_");
   for (int id = 0; id < word_ids_.size(); ++id) {
     auto& entries = entries_[static_cast<std::size_t>(id)];
     std::sort(entries.begin(), entries.end());
     entries.erase(std::unique(entries.begin(), entries.end(),
                               [](const Entry& a, const Entry& b) { return a.page == b.page; }),
                   entries.end());
-    count_file(run, id, finder);
+    count_file(run, id);
   }
 }
 
-void LastOccurrences::count_file(const RunState& run, int word_id, const SubstringFinder& finder) {
+void LastOccurrences::count_file(const RunState& run, int word_id) {
   auto& entries = entries_[static_cast<std::size_t>(word_id)];
   LineReader lines(id_file(run, word_ids_.name(word_id)));
   std::string line;
-  std::vector<int> pages_on_line;
-  std::vector<Entry*> in_run;
-  std::vector<Entry*> still_in_run;
+  Entry* in_run = nullptr;
   long long line_number = 0;
   while (lines.read_line(line)) {
     ++line_number;
-    finder.find(line, pages_on_line);
-    still_in_run.clear();
-    for (int page : pages_on_line) {
-      Entry* pair = find_entry(entries, page);
-      if (pair == nullptr || pair->run == Run::kOver) continue;
-      pair->run = Run::kIn;
-      pair->last = line_number;
-      still_in_run.push_back(pair);
-    }
-    for (Entry* pair : in_run) {
-      if (pair->last != line_number) pair->run = Run::kOver;
-    }
-    in_run.swap(still_in_run);
+    Entry* pair = find_entry(entries, pages_.find(first_field(line)));
+    if (in_run != nullptr && pair != in_run) in_run->run = Run::kOver;
+    in_run = nullptr;
+    if (pair == nullptr || pair->run == Run::kOver) continue;
+    pair->run = Run::kIn;
+    pair->last = line_number;
+    in_run = pair;
   }
   for (Entry& pair : entries) {
     if (pair.run == Run::kNotMet) pair.last = line_number;

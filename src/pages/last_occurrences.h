@@ -7,14 +7,12 @@
 
 namespace docbase {
 
-class SubstringFinder;
-
 // The last occurrence of a word on a page, counted from the word's id file:
-// the number of the last line of the first run of lines that contain the
-// page name; all lines of the file when none does; 0 for an empty or missing
-// file. Counted for every (word id, page) pair asked for by one read of each
-// id file, where a count from the file's start per occurrence would read the
-// file once per occurrence.
+// the number of the last line of the first run of lines whose page field is
+// the page (a page name inside a word's text does not count); all lines of
+// the file when none is; 0 for an empty or missing file. Counted for every (word id, page) pair
+// asked for by one read of each id file, where a count from the file's start per occurrence would
+// read the file once per occurrence.
 class LastOccurrences {
  public:
   void need(std::string_view word_id, std::string_view page);
@@ -30,7 +28,7 @@ class LastOccurrences {
     Run run = Run::kNotMet;
     bool operator<(const Entry& other) const { return page < other.page; }
   };
-  void count_file(const RunState& run, int word_id, const SubstringFinder& finder);
+  void count_file(const RunState& run, int word_id);
 
   NameTable word_ids_;
   NameTable pages_;

@@ -40,11 +40,13 @@ TEST(LastOccurrences, CountsToTheEndOfThePagesFirstRunOfLines) {
       {"only the first run counts",
        lines_of_pages({"page_02.htm", "page_03.htm", "page_02.htm", "page_02.htm"}), "page_02.htm",
        1},
-      {"a page name inside a word continues the run",
+      {"a page name inside a word ends the run",
        lines_of_pages({"page_02.htm", "page_02.htm"}) + stray + lines_of_pages({"page_02.htm"}),
-       "page_02.htm", 4},
-      {"a page name inside a word starts a run", stray + lines_of_pages({"page_02.htm"}),
        "page_02.htm", 2},
+      {"a page name inside a word starts no run", stray + lines_of_pages({"page_02.htm"}),
+       "page_02.htm", 2},
+      {"a page name inside a word: its own page", stray + lines_of_pages({"page_02.htm"}),
+       "page_05.htm", 1},
       {"an empty id file", "", "page_02.htm", 0},
   };
   for (const LastCase& c : cases) {
@@ -58,8 +60,8 @@ TEST(LastOccurrences, CountsToTheEndOfThePagesFirstRunOfLines) {
   }
 }
 
-// Id files of random lines, with page names standing in words and whole
-// stray lines; every (id, page) pair is counted both ways.
+// Id files of random lines, with page names standing in words and lines of a
+// bare page name; every (id, page) pair is counted both ways.
 TEST(LastOccurrences, MatchCountingFromTheIdFilesStartForEveryPair) {
   std::mt19937 random(99);
   auto pick = [&](int low, int high) {

@@ -34,7 +34,7 @@ void copy_matching_lines(const RunState& run, const std::string& word_id,
   LineWriter out(target);
   std::string line;
   while (numbered.read_line(line)) {
-    if (contains(line, word_id)) out.write_line(line);
+    if (line.ends_with("\"" + word_id + "\"")) out.write_line(line);
   }
 }
 
@@ -138,7 +138,7 @@ long long reference_last_occurrence(const std::filesystem::path& id_file, std::s
   long long count = 0;
   bool met = false;
   while (lines.read_line(line)) {
-    bool holds = contains(line, page);
+    bool holds = first_field(line) == page;
     if (met && !holds) break;
     ++count;
     met = met || holds;

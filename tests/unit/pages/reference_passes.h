@@ -19,11 +19,12 @@ long long reference_form_page_groups(RunState& run);
 // for every page of every group, each group followed by its two sort commands.
 void reference_write_group_word_files(RunState& run);
 
-// Writes the id files (the lines of wrd_03.txt that contain the id) and
+// Writes the id files (the lines of wrd_03.txt whose last field is the id) and
 // wrd_24_[G].txt, searching the id file from its start for every record.
 void reference_find_next_word_pages(RunState& run);
 
-// Counts the last occurrence on page from the id file's first line.
+// Counts the last occurrence on page from the id file's first line, by the
+// lines' page fields.
 long long reference_last_occurrence(const std::filesystem::path& id_file, std::string_view page);
 
 // Reads the sorted page list from its first line up to the page.
