@@ -1,88 +1,101 @@
 #include "prep/input_name_check.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <system_error>
+#include <vector>
 
-#include "app/exit_status.h"
-#include "app/prompts.h"
-#include "platform/names.h"
+#include "platform/folder_entries.h"
+#include "platform/wildcards.h"
 #include "prep/safe_input_name.h"
+#include "words/bytes.h"
 
 namespace docbase {
 namespace {
 
 constexpr std::string_view kForbiddenMarks = "\\:*?\"<>|";
 
-bool is_input_name(std::string_view name) {
-  std::size_t at = text_extension_at(name);
-  return at != std::string_view::npos && at + 4 == name.size();
-}
-
-std::vector<std::string> input_names(const std::filesystem::path& folder) {
+// The copies in txt_wrk that the listings of the run take as input texts.
+std::vector<std::string> copy_names(const std::filesystem::path& folder) {
   std::vector<std::string> names;
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    std::string name = entry.path().filename().string();
-    if (is_input_name(name)) names.push_back(std::move(name));
+  for (FolderEntry& entry : list_folder(folder)) {
+    if (!entry.is_folder && matches_wildcard("*.txt", entry.name))
+      names.push_back(std::move(entry.name));
   }
-  std::sort(names.begin(), names.end(), name_order_less);
   return names;
 }
 
-bool holds_control_byte(std::string_view name) {
-  return std::any_of(name.begin(), name.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 32; });
-}
-
-bool holds_forbidden_mark(std::string_view name) {
-  return name.find_first_of(kForbiddenMarks) != std::string_view::npos;
+void rename_copy(const std::filesystem::path& folder, const std::string& from,
+                 const std::string& to) {
+  // A rename that fails leaves the copy as it is, like the renaming passes.
+  std::error_code error;
+  std::filesystem::rename(folder / from, folder / to, error);
 }
 
 }  // namespace
 
-std::string shown_name(std::string_view name) {
-  std::string shown;
-  for (char c : name) {
-    if (static_cast<unsigned char>(c) < 32) {
-      shown.push_back('^');
-      shown.push_back(static_cast<char>(c + 64));
-    } else {
-      shown.push_back(c);
-    }
-  }
-  return shown;
+bool is_carriable_name(std::string_view name) {
+  bool control = std::any_of(name.begin(), name.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < 32; });
+  return !control && name.find_first_of(kForbiddenMarks) == std::string_view::npos;
 }
 
-std::vector<std::string> unusable_input_names(const std::filesystem::path& folder) {
-  std::vector<std::string> names = input_names(folder);
-  std::vector<std::string> lines;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    const std::string& name = names[i];
-    if (holds_control_byte(name)) {
-      lines.push_back(shown_name(name) + ": holds a control character");
-    } else if (holds_forbidden_mark(name)) {
-      lines.push_back(shown_name(name) + ": holds one of \\ : * ? \" < > |");
-    }
-    if (i > 0 && equal_ignoring_case(names[i - 1], name)) {
-      lines.push_back(shown_name(name) + ": differs from " + shown_name(names[i - 1]) +
-                      " only in letter case");
-    }
-  }
-  return lines;
+std::string page_base(std::string_view name) {
+  std::size_t at = text_extension_at(name);
+  return to_lower(name.substr(0, at == std::string_view::npos ? name.size() : at));
 }
 
-void refuse_unusable_input_names(RunState& run) {
-  std::vector<std::string> lines = unusable_input_names(run.input_file("txt_in"));
-  if (lines.empty()) return;
-  Console& console = run.console;
-  console.print_line();
-  console.print_line(std::string(28, '-'));
-  console.print_line("Subfolder txt_in holds file names that cannot be indexed:");
-  for (const std::string& line : lines)
-    console.print_line(line);
-  console.print_line("Rename these files (ASCII letters, digits and _ only) and start again.");
-  console.print_line();
-  closing_prompt(run, kExitCannotGoOn);
+std::string free_copy_name(std::string_view safe, const std::set<std::string>& taken_bases) {
+  std::size_t at = text_extension_at(safe);
+  std::string stem(safe.substr(0, at));
+  std::string extension(safe.substr(at));
+  std::string name(safe);
+  for (int number = 2; taken_bases.contains(page_base(name)); ++number)
+    name = stem + "_" + std::to_string(number) + extension;
+  return name;
+}
+
+void rename_uncarriable_copies(RunState& run) {
+  const std::filesystem::path folder = run.file("txt_wrk");
+  if (folder.empty()) return;
+  std::vector<std::string> names = copy_names(folder);
+  // Taken: every copy's page base and every base the renaming passes will
+  // want for the other copies, so that their renames still succeed.
+  std::set<std::string> taken;
+  for (const std::string& name : names) {
+    taken.insert(page_base(name));
+    auto safe = safe_input_name(name);
+    if (safe && is_carriable_name(name)) taken.insert(page_base(*safe));
+  }
+  for (const std::string& name : names) {
+    if (is_carriable_name(name)) continue;
+    auto safe = safe_input_name(name);
+    if (!safe) continue;
+    std::string free = free_copy_name(*safe, taken);
+    taken.insert(page_base(free));
+    rename_copy(folder, name, free);
+  }
+}
+
+void rename_clashing_copies(RunState& run) {
+  const std::filesystem::path folder = run.file("txt_wrk");
+  if (folder.empty()) return;
+  std::vector<std::string> names = copy_names(folder);
+  std::set<std::string> taken;
+  for (const std::string& name : names)
+    taken.insert(page_base(name));
+  std::set<std::string> kept;
+  for (const std::string& name : names) {
+    auto safe = safe_input_name(name);
+    if (!safe) continue;
+    std::string base = page_base(name);
+    bool reserved = safe->starts_with("file_") && !trim_blanks(name).starts_with("file_");
+    if (!reserved && is_carriable_name(name) && kept.insert(base).second) continue;
+    std::string free = free_copy_name(*safe, taken);
+    taken.insert(page_base(free));
+    kept.insert(page_base(free));
+    rename_copy(folder, name, free);
+  }
 }
 
 }  // namespace docbase

@@ -1,24 +1,34 @@
 #pragma once
-#include <filesystem>
+#include <set>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "app/run_state.h"
 
 namespace docbase {
 
-// One line per input name in folder that the run could not carry through its
-// listings and command lines: a name holding a control byte (a line break
-// would split it in two listing lines), one of \ : * ? " < > | (path
-// separator, drive, wildcards, quote, redirection), or two names equal but
-// for letter case (the copies would land in one file). Sorted by name.
-std::vector<std::string> unusable_input_names(const std::filesystem::path& folder);
+// Whether the listings and command lines of the run can carry a name: no
+// control byte (a line break would split it in two listing lines) and none
+// of \ : * ? " < > | (path separator, drive, wildcards, quote, redirection).
+bool is_carriable_name(std::string_view name);
 
-// A name as it can be shown on the console: control bytes in caret notation.
-std::string shown_name(std::string_view name);
+// A name for a copy that is free in its folder: safe itself, or safe with
+// "_2", "_3", ... before its ".txt", the first whose page base (lower-cased,
+// without ".txt") is not in taken_bases.
+std::string free_copy_name(std::string_view safe, const std::set<std::string>& taken_bases);
 
-// Ends the run, before any input is copied, when txt_in holds such names.
-void refuse_unusable_input_names(RunState& run);
+// The page base a copy in txt_wrk gives its pages: the name without its last
+// ".txt", lower-cased, as the page list writes it.
+std::string page_base(std::string_view name);
+
+// Before the renaming passes: gives every copy in txt_wrk whose name cannot
+// be carried a free safe name, so that no command line holds such a name.
+void rename_uncarriable_copies(RunState& run);
+
+// After the renaming passes: a copy whose rename failed may still give the
+// same page as another (names equal but for letter case, or a rename whose
+// target was taken) or a page of the program's own; it gets a free safe name,
+// so that every text keeps a page of its own.
+void rename_clashing_copies(RunState& run);
 
 }  // namespace docbase

@@ -4,6 +4,8 @@
 
 #include "app/exit_status.h"
 #include "app/prompts.h"
+#include "platform/folder_entries.h"
+#include "platform/wildcards.h"
 #include "prep/input_name_check.h"
 #include "prep/safe_input_name.h"
 #include "words/bytes.h"
@@ -44,17 +46,16 @@ void test_input_present(RunState& run) {
     run.console.print_line();
     closing_prompt(run, kExitCannotGoOn);
   }
-  refuse_unusable_input_names(run);
 }
 
 void count_input_files(RunState& run) {
   run.console.print_line();
   run.shell("dir /b txt_in\\*.txt  > txt_file.list");
-  LineReader listing(run.file("txt_file.list"));
+  // The entries the listing lists, not its lines: a name may hold a line break.
   long long count = 0;
-  std::string line;
-  while (listing.read_line(line))
-    ++count;
+  for (const FolderEntry& entry : list_folder(run.input_file("txt_in"))) {
+    if (matches_wildcard("*.txt", entry.name)) ++count;
+  }
   if (count == 0) {
     run.console.print_line(std::string(18, '-'));
     run.console.print_line("missing txt_in subfolder");
@@ -66,8 +67,10 @@ void count_input_files(RunState& run) {
 
 void copy_and_rename_inputs(RunState& run) {
   run.shell("copy txt_in\\*.txt txt_wrk\\ > out_null.list");
+  rename_uncarriable_copies(run);
   rename_pass(run);
   rename_pass(run);
+  rename_clashing_copies(run);
 }
 
 std::string page_padding(long long n) {

@@ -2,41 +2,87 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
-#include "support/temp_folder.h"
+#include "support/shell_run.h"
 
 namespace docbase {
 namespace {
 
-TEST(UnusableInputNames, NamesEveryInputTheRunCouldNotCarry) {
-  TempFolder folder;
-  for (const char* name : {"good name.txt", "caf\xc3\xa9.txt", "line\nbreak.txt", "tab\tname.TXT",
-                           "back\\slash.txt", "q\"uote.txt", "star*.txt", "pipe|.txt", "drive:.txt",
-                           "Dup.txt", "dup.txt", "DUP.TXT", "other.md", "bad\nname.md"}) {
-    folder.write(std::string("txt_in/") + name, "text");
+TEST(CarriableName, HoldsNoControlByteAndNoMarkOfTheCommandLines) {
+  for (const char* name : {"good name.txt", "caf\xc3\xa9.txt", "a,b;c=d&e^f%g!h(i)j.txt",
+                           "'single'.txt", "del\x7f.txt", " lead.txt", "page_1.TXT"}) {
+    SCOPED_TRACE(name);
+    EXPECT_TRUE(is_carriable_name(name));
   }
-  const std::vector<std::string> expected = {
-      "back\\slash.txt: holds one of \\ : * ? \" < > |",
-      "drive:.txt: holds one of \\ : * ? \" < > |",
-      "Dup.txt: differs from DUP.TXT only in letter case",
-      "dup.txt: differs from Dup.txt only in letter case",
-      "line^Jbreak.txt: holds a control character",
-      "pipe|.txt: holds one of \\ : * ? \" < > |",
-      "q\"uote.txt: holds one of \\ : * ? \" < > |",
-      "star*.txt: holds one of \\ : * ? \" < > |",
-      "tab^Iname.TXT: holds a control character",
-  };
-  EXPECT_EQ(unusable_input_names(folder.path() / "txt_in"), expected);
+  for (const char* name :
+       {"line\nbreak.txt", "tab\tname.TXT", "cr\r.txt", "back\\slash.txt", "q\"uote.txt",
+        "star*.txt", "what?.txt", "pipe|.txt", "drive:.txt", "a<b.txt", "a>b.txt"}) {
+    SCOPED_TRACE(name);
+    EXPECT_FALSE(is_carriable_name(name));
+  }
 }
 
-TEST(UnusableInputNames, FindsNothingInAnOrdinaryOrMissingFolder) {
-  TempFolder folder;
-  folder.write("txt_in/a b.txt", "");
-  folder.write("txt_in/page_1.TXT", "");
-  EXPECT_TRUE(unusable_input_names(folder.path() / "txt_in").empty());
-  EXPECT_TRUE(unusable_input_names(folder.path() / "missing").empty());
+TEST(FreeCopyName, NumbersTheSafeNameUntilItsPageBaseIsFree) {
+  const std::set<std::string> taken = {"a_b", "a_b_2", "notes"};
+  EXPECT_EQ(free_copy_name("a_b.txt", taken), "a_b_3.txt");
+  EXPECT_EQ(free_copy_name("NOTES.TXT", taken), "NOTES_2.TXT");
+  EXPECT_EQ(free_copy_name("fresh.txt", taken), "fresh.txt");
+}
+
+// The copies in txt_wrk after each pass, keyed by name, mapped to their text.
+std::map<std::string, std::string> copies_in(const ShellRun& session) {
+  std::map<std::string, std::string> copies;
+  for (const auto& entry : std::filesystem::directory_iterator(session.folder.path() / "txt_wrk"))
+    copies[entry.path().filename().string()] = read_file(entry.path());
+  return copies;
+}
+
+TEST(RenameCopies, GiveEveryUncarriableOrClashingCopyAFreeSafeName) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> copies;            // each file's text is its name
+    std::map<std::string, std::string> before;  // after rename_uncarriable_copies
+    std::map<std::string, std::string> after;   // after rename_clashing_copies
+  };
+  const std::vector<Case> cases = {
+      {"marks and control bytes, the safe name of another copy left to it",
+       {"a\nb.txt", "q\"u*o?t<e>.txt", "a b.txt", "ok.txt"},
+       {{"a_b_2.txt", "a\nb.txt"},
+        {"q_u_o_t_e_.txt", "q\"u*o?t<e>.txt"},
+        {"a b.txt", "a b.txt"},
+        {"ok.txt", "ok.txt"}},
+       {{"a_b_2.txt", "a\nb.txt"},
+        {"q_u_o_t_e_.txt", "q\"u*o?t<e>.txt"},
+        {"a b.txt", "a b.txt"},
+        {"ok.txt", "ok.txt"}}},
+      {"names equal but for letter case",
+       {"Dup.txt", "dup.txt", "DUP.TXT"},
+       {{"Dup.txt", "Dup.txt"}, {"dup.txt", "dup.txt"}, {"DUP.TXT", "DUP.TXT"}},
+       {{"DUP.TXT", "DUP.TXT"}, {"Dup_2.txt", "Dup.txt"}, {"dup_3.txt", "dup.txt"}}},
+      {"a page of the program's own whose rename failed",
+       {"page_3.txt", "file_page_3.txt", "i_1.txt"},
+       {{"page_3.txt", "page_3.txt"},
+        {"file_page_3.txt", "file_page_3.txt"},
+        {"i_1.txt", "i_1.txt"}},
+       {{"file_page_3_2.txt", "page_3.txt"},
+        {"file_page_3.txt", "file_page_3.txt"},
+        {"file_i_1.txt", "i_1.txt"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ShellRun session;
+    for (const std::string& copy : c.copies)
+      session.folder.write("txt_wrk/" + copy, copy);
+    rename_uncarriable_copies(session.run);
+    EXPECT_EQ(copies_in(session), c.before);
+    rename_clashing_copies(session.run);
+    EXPECT_EQ(copies_in(session), c.after);
+  }
 }
 
 }  // namespace
