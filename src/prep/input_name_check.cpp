@@ -14,6 +14,9 @@ namespace docbase {
 namespace {
 
 constexpr std::string_view kForbiddenMarks = "\\:*?\"<>|";
+// Names derived from a base grow by up to "_01.htm" and a number; a name may
+// hold at most 255 bytes.
+constexpr std::size_t kLongestBase = 200;
 
 // The copies in txt_wrk that the listings of the run take as input texts.
 std::vector<std::string> copy_names(const std::filesystem::path& folder) {
@@ -47,9 +50,9 @@ std::string page_base(std::string_view name) {
 
 std::string free_copy_name(std::string_view safe, const std::set<std::string>& taken_bases) {
   std::size_t at = text_extension_at(safe);
-  std::string stem(safe.substr(0, at));
+  std::string stem(safe.substr(0, std::min(at, kLongestBase)));
   std::string extension(safe.substr(at));
-  std::string name(safe);
+  std::string name = stem + extension;
   for (int number = 2; taken_bases.contains(page_base(name)); ++number)
     name = stem + "_" + std::to_string(number) + extension;
   return name;
@@ -90,7 +93,8 @@ void rename_clashing_copies(RunState& run) {
     if (!safe) continue;
     std::string base = page_base(name);
     bool reserved = safe->starts_with("file_") && !trim_blanks(name).starts_with("file_");
-    if (!reserved && is_carriable_name(name) && kept.insert(base).second) continue;
+    bool fits = base.size() <= kLongestBase;
+    if (!reserved && fits && is_carriable_name(name) && kept.insert(base).second) continue;
     std::string free = free_copy_name(*safe, taken);
     taken.insert(page_base(free));
     kept.insert(page_base(free));

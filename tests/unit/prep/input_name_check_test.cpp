@@ -32,6 +32,7 @@ TEST(FreeCopyName, NumbersTheSafeNameUntilItsPageBaseIsFree) {
   EXPECT_EQ(free_copy_name("a_b.txt", taken), "a_b_3.txt");
   EXPECT_EQ(free_copy_name("NOTES.TXT", taken), "NOTES_2.TXT");
   EXPECT_EQ(free_copy_name("fresh.txt", taken), "fresh.txt");
+  EXPECT_EQ(free_copy_name(std::string(251, 'L') + ".txt", taken), std::string(200, 'L') + ".txt");
 }
 
 // The copies in txt_wrk after each pass, keyed by name, mapped to their text.
