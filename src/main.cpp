@@ -11,6 +11,7 @@
 #include "app/run_state.h"
 #include "app/start_up.h"
 #include "platform/console.h"
+#include "platform/folder_access.h"
 #include "platform/shell.h"
 #include "words/record_file.h"
 
@@ -22,6 +23,13 @@ int main(int /*argc*/, char** argv) {
   std::filesystem::path root = std::filesystem::current_path(error);
   if (error) {
     std::fprintf(stderr, "The working folder cannot be read: %s\n", error.message().c_str());
+    return kExitCannotGoOn;
+  }
+  // Without it every work file would be lost unseen and the run would end
+  // with a message that has nothing to do with the cause.
+  if (auto reason = unwritable_reason(root)) {
+    std::fprintf(stderr, "The working folder %s cannot be written: %s\n", root.c_str(),
+                 reason->c_str());
     return kExitCannotGoOn;
   }
   Console console(STDIN_FILENO, stdout, stderr);
