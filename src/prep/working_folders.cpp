@@ -4,13 +4,15 @@
 
 #include "app/exit_status.h"
 #include "app/prompts.h"
+#include "platform/folder_access.h"
+#include "platform/folder_entries.h"
 #include "prep/command_runner.h"
 #include "prep/input_naming.h"
 
 namespace docbase {
 namespace {
 
-[[noreturn]] void end_for_missing_folder(RunState& run, int dashes, std::string_view message) {
+[[noreturn]] void end_for_missing_folder(RunState& run, int dashes, const std::string& message) {
   run.console.print_line(std::string(dashes, '-'));
   run.console.print_line(message);
   run.console.print_line();
@@ -67,6 +69,16 @@ void make_output_folders(RunState& run) {
   FullProbe found = probe_folders_full(run, "htm_in", "htm_out");
   if (!found.first || !found.second) {
     end_for_missing_folder(run, 42, "subfolders htm_in, htm_out must be created");
+  }
+  // An htm_out the run cannot empty or fill would keep an earlier run's
+  // document base, which would then pass for this run's.
+  std::filesystem::path out = run.file("htm_out");
+  if (out.empty()) end_for_missing_folder(run, 42, "subfolder htm_out leads outside");
+  if (!list_folder(out).empty()) {
+    end_for_missing_folder(run, 42, "subfolder htm_out still holds files that cannot be deleted");
+  }
+  if (auto reason = unwritable_reason(out)) {
+    end_for_missing_folder(run, 42, "subfolder htm_out cannot be written: " + *reason);
   }
 }
 

@@ -211,5 +211,37 @@ TEST_F(ReadOnly, AReadOnlyWorkingFolderEndsAtOnceSayingSo) {
   EXPECT_EQ(result.out, "");
 }
 
+// Before, the copies into htm_out failed one by one and the run reported
+// success over the earlier run's document base.
+TEST_F(ReadOnly, AnHtmOutThatCannotBeEmptiedEndsTheRunInsteadOfPassingForNew) {
+  fs::permissions(work.path(), fs::perms::all);
+  ASSERT_EQ(run_program(work.path(), kSessionKeys, options).status, 0);
+  make_read_only(work.path() / "htm_out");
+  std::string earlier = describe_tree(work.path() / "htm_out");
+  work.folder().write("txt_in/new.txt", "a text the earlier run did not have\n");
+  ProgramResult result = run_program(work.path(), kSessionKeys, options);
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.out.find("\n" + std::string(42, '-') +
+                            "\nsubfolder htm_out still holds files that cannot be deleted\n"),
+            std::string::npos)
+      << result.out;
+  EXPECT_EQ(result.out.find("Indexing is done."), std::string::npos);
+  EXPECT_TRUE(describe_tree(work.path() / "htm_out") == earlier) << "htm_out changed";
+}
+
+// An empty htm_out is removed and made anew, unless it belongs to another
+// user in a folder with the sticky bit.
+TEST_F(ReadOnly, AnHtmOutThatCannotBeWrittenEndsTheRun) {
+  if (!options.user) GTEST_SKIP() << "needs root, to leave a folder of another user in the way";
+  fs::permissions(work.path(), fs::perms::all | fs::perms::sticky_bit);
+  fs::create_directory(work.path() / "htm_out");
+  make_read_only(work.path() / "htm_out");
+  ProgramResult result = run_program(work.path(), kSessionKeys, options);
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.out.find("\nsubfolder htm_out cannot be written: Permission denied\n"),
+            std::string::npos)
+      << result.out;
+}
+
 }  // namespace
 }  // namespace docbase
