@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Installs what building and testing need on a fresh Debian machine.
+# Installs what building and testing need on a fresh Debian machine: the
+# compiler and test libraries, clang for the fuzz targets, Chromium for the
+# browser tests.
 set -euo pipefail
-packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+  chromium nodejs npm)
 missing=()
 for package in "${packages[@]}"; do
   dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")

@@ -38,6 +38,10 @@ struct RunState {
   long long group_count = 0;
   long long entry_counter = 0;  // entries of the word index pages since the last promotional block
 
+  // The annotated pages' Before page, carried from page to page and from group
+  // to group; empty until the first navigation lookup finds one.
+  std::string before_page;
+
   // The external sort's input and output names.
   std::string sort_input;
   std::string sort_output;

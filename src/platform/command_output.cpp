@@ -8,7 +8,8 @@ CommandOutput::CommandOutput(const std::filesystem::path& file, bool append)
 
 void CommandOutput::write_line(std::string_view line) {
   if (console_ != nullptr) {
-    console_->print_line(line);
+    // An empty view may hold no pointer at all, which the C stream calls must not see.
+    console_->print_line(line.empty() ? std::string_view("") : line);
     return;
   }
   file_->write_line(line);

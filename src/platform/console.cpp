@@ -62,7 +62,7 @@ void Console::print_line(std::string_view text) {
 
 void Console::error(std::string_view text) {
   std::fflush(out_);
-  std::fwrite(text.data(), 1, text.size(), err_);
+  if (!text.empty()) std::fwrite(text.data(), 1, text.size(), err_);
   std::fputc('\n', err_);
   std::fflush(err_);
 }

@@ -63,7 +63,12 @@ class LineSorter::Run {
 LineSorter::LineSorter(std::filesystem::path temp_folder, std::size_t run_bytes)
     : temp_folder_(std::move(temp_folder)),
       run_bytes_(std::max<std::size_t>(run_bytes, 1)),
-      current_(std::make_unique<Run>(std::min(kBlockBytes, run_bytes_))) {}
+      current_(std::make_unique<Run>(block_bytes())) {}
+
+// Several blocks to a run, so that a small run size still gathers many lines.
+std::size_t LineSorter::block_bytes() const {
+  return std::clamp<std::size_t>(run_bytes_ / 8, 1, kBlockBytes);
+}
 
 LineSorter::~LineSorter() {
   for (const auto& name : made_)
@@ -100,7 +105,7 @@ void LineSorter::spill() {
     file.write_line(line);
   file.close();
   runs_.push_back(name);
-  current_ = std::make_unique<Run>(std::min(kBlockBytes, run_bytes_));
+  current_ = std::make_unique<Run>(block_bytes());
 }
 
 void LineSorter::write(const std::function<void(std::string_view)>& emit) {

@@ -30,6 +30,7 @@ class LineSorter {
 
  private:
   class Run;
+  std::size_t block_bytes() const;
   void add_line(std::string_view line);
   void spill();
   std::filesystem::path next_run_name();

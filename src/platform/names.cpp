@@ -127,8 +127,10 @@ std::optional<std::filesystem::path> resolve_name(const std::filesystem::path& r
     if (index + 1 < parts.size() && rest.find('\\') != std::string_view::npos) {
       // On this platform a backslash may be part of a file name: an existing
       // entry of that whole name is that file, and nothing outside.
-      if (auto literal = find_entry(current, rest)) {
-        current /= *literal;
+      // Only the exact spelling counts: a scan for case variants here would
+      // cost a folder scan for every ordinary name with a folder part.
+      if (exists_no_follow(current / std::string(rest))) {
+        current /= std::string(rest);
         break;
       }
     }

@@ -42,6 +42,8 @@ bool has_wildcards(std::string_view pattern) {
 }
 
 bool matches_wildcard(std::string_view pattern, std::string_view name) {
+  // Without wildcards a pattern is one name, which on this platform may end in a dot.
+  if (!has_wildcards(pattern)) return equal_ignoring_case(pattern, name);
   if (pattern.size() > 1 && pattern.back() == '.') {
     if (name.find('.') != std::string_view::npos) return false;
     return matches_plain(pattern.substr(0, pattern.size() - 1), name);

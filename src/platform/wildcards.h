@@ -10,7 +10,7 @@ bool has_wildcards(std::string_view pattern);
 // "*" any run of characters (dots included), "?" exactly one character, ASCII
 // case ignored. A pattern ending in "." (as "*.") matches only names without
 // a dot; one ending in ".*" also matches the names without that extension, so
-// "*.*" matches every name.
+// "*.*" matches every name. A pattern without wildcards is one name.
 bool matches_wildcard(std::string_view pattern, std::string_view name);
 
 }  // namespace docbase

@@ -78,6 +78,7 @@ TEST_F(ContainmentTest, RefusesToWriteOrDeleteOutside) {
       {"rename a.txt ..", "", "The syntax of the command is incorrect.\n"},
       {"chcp > ..\\new.txt", "", kDenied},
       {"chcp > link\\new.txt", "", kDenied},
+      {"chcp > txt_wrk\\victim.txt", "", kDenied},
       {"chcp >> " + outside_file, "", kDenied},
       {"sort a.txt /o ..\\new.txt", "", kDenied},
       {"find \"s\" ..\\secret.txt", "", kDenied},

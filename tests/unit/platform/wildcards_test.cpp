@@ -42,6 +42,9 @@ TEST(Wildcards, MatchNamesAsTheOriginalPlatformDoes) {
       {"file_s_*.txt", "file_s_12.txt", true},
       {"*.list", "out_null.list", true},
       {"*.list", "out_null.lis", false},
+      {"Notes.", "notes.", true},
+      {"notes", "NOTES", true},
+      {"notes", "notes.txt", false},
   };
   for (const Case& row : cases) {
     SCOPED_TRACE(std::string(row.pattern) + " / " + row.name);
