@@ -91,13 +91,6 @@ void AnnotatedPageWriter::finish_page(PageEnd end) {
   std::string line;
   while (page_lines_->read_line(line)) {
     ++lines_read_;
-    // A page whose words all stand before its body (an empty text has only
-    // its title word) meets the body line here, and needs its script and top
-    // links as much as any other page.
-    if (!body_found_ && starts_body(line)) {
-      body_found_ = true;
-      write_top();
-    }
     if (contains(to_lower(line), "</body>")) write_bottom(end);
     work_->write_line(line);
   }
@@ -149,8 +142,7 @@ void AnnotatedPageWriter::write_top() {
 
 void AnnotatedPageWriter::write_bottom(PageEnd end) {
   work_->write_line("<br>");
-  // Without top links on this page the pages at hand are another page's.
-  if (end == PageEnd::kPageChange || !body_found_) look_up();
+  if (end == PageEnd::kPageChange) look_up();
   write_navigation_links(*work_, run_.before_page, next_page_, end == PageEnd::kGroupEnd);
 }
 
