@@ -1,8 +1,10 @@
 #include "words/record_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -91,7 +93,15 @@ WriteError::WriteError(std::string file, std::string reason)
 
 ByteSource::ByteSource(const std::filesystem::path& path)
     : fd_(path.empty() ? -1 : ::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-  if (fd_ >= 0) buffer_.resize(kReadBuffer);
+  if (fd_ < 0) return;
+  // Small files (id files come by the thousand) get a small buffer, uninitialised.
+  struct stat info {};
+  std::size_t wanted = kReadBuffer;
+  if (::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode)) {
+    wanted = std::clamp<std::size_t>(static_cast<std::size_t>(info.st_size) + 1, 4096, kReadBuffer);
+  }
+  buffer_.reset(new char[wanted]);
+  capacity_ = wanted;
 }
 
 ByteSource::~ByteSource() {
@@ -107,7 +117,7 @@ void ByteSource::close() {
 bool ByteSource::refill() {
   if (fd_ < 0) return false;
   for (;;) {
-    ssize_t got = ::read(fd_, buffer_.data(), buffer_.size());
+    ssize_t got = ::read(fd_, buffer_.get(), capacity_);
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) return false;  // an unreadable rest reads as the end of the file
     position_ = 0;

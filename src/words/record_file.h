@@ -45,7 +45,8 @@ class ByteSource {
  private:
   bool refill();
   int fd_ = -1;
-  std::vector<char> buffer_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_ = 0;
   std::size_t position_ = 0;
   std::size_t filled_ = 0;
 };
@@ -57,7 +58,7 @@ void ByteSource::take_until(std::string& out, Stop stop) {
     while (position_ < filled_ && !stop(static_cast<unsigned char>(buffer_[position_]))) {
       ++position_;
     }
-    out.append(buffer_.data() + start, position_ - start);
+    out.append(buffer_.get() + start, position_ - start);
     if (position_ < filled_) return;
   }
 }
