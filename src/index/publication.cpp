@@ -12,6 +12,7 @@
 namespace docbase {
 namespace {
 
+// A name holding a blank is quoted, so that the copy takes it as one name.
 void copy_listed_pages(RunState& run) {
   LineReader listing(run.file("dir_02.txt"));
   std::string line;
@@ -41,7 +42,8 @@ void delete_intermediate_files(RunState& run) {
   delete_listed_files(run, "dir /b *.txt > dir_01.txt");
 }
 
-// Inner folders first: a folder is removed only once it is empty.
+// rd removes only an empty folder: each folder's files go first, and
+// htm_ndx\htm_in goes before htm_ndx.
 void remove_work_folders(RunState& run) {
   delete_listed_files(run, "dir /b /s htm_in\\*.* > dir_01.txt");
   run.shell("rd htm_in");

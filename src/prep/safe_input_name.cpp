@@ -19,14 +19,10 @@ std::string with_safe_bytes(std::string_view base) {
 
 // Bases the later steps reserve: a page "page_3.htm" or "page.htm" would
 // give a prepared page that reads as a numbered page, or overwrites one; a
-// page "f_promote.htm" would be overwritten by the advertising page; a
-// prepared page of a base "i", "s", "i_..." or "s_..." would be published
-// with the word index and search pages ("copy i_*.htm htm_out\").
+// page "f_promote.htm" would be overwritten by the advertising page.
 bool is_reserved(std::string_view changed_base, std::string_view new_name) {
   std::string base = to_lower(changed_base);
-  std::string start = to_lower(new_name.substr(0, 5));
-  return start == "page_" || start.starts_with("i_") || start.starts_with("s_") || base == "page" ||
-         base == "f_promote" || base == "i" || base == "s";
+  return to_lower(new_name.substr(0, 5)) == "page_" || base == "page" || base == "f_promote";
 }
 
 }  // namespace

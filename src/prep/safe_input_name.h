@@ -13,9 +13,8 @@ std::size_t text_extension_at(std::string_view name);
 
 // The safe name for a listed input name: the base keeps ASCII letters and
 // digits, every other byte becomes "_", the extension part stays as it is; a
-// name that would clash with a page of the program's own ("page_...",
-// "i_...", "s_...", the bases "page", "f_promote", "i" and "s") gets "file_"
-// in front. Nothing for a name
+// name that would clash with a page of the program's own ("page_...", the
+// base "page" or "f_promote") gets "file_" in front. Nothing for a name
 // without ".txt".
 std::optional<std::string> safe_input_name(std::string_view listed);
 

@@ -45,12 +45,15 @@ class PageSources {
   bool first_ = true;
 };
 
-// A prepared page must not match "page_*.htm", or it would be indexed as a
-// numbered page of its own, or overwrite one. Such a base is left only by a
-// rename that failed.
+// A prepared page must not match the patterns by which later steps take up
+// pages: "page_*.htm" would index it as a numbered page of its own (or let it
+// overwrite one; only a failed rename leaves such a base), "i_*.htm" and
+// "s_*.htm" would publish it beside the index and search pages.
 std::string prepared_page_name(std::string_view listed) {
   std::string name = std::string(listed.substr(0, listed.find(".htm"))) + "_01.htm";
-  if (name.starts_with("page_")) name.insert(0, "file_");
+  for (std::string_view taken : {"page_", "i_", "s_"}) {
+    if (name.starts_with(taken)) return "file_" + name;
+  }
   return name;
 }
 

@@ -227,8 +227,8 @@ TEST_F(InputsSession, ShowsEveryScreenOfThePathIn) {
   EXPECT_TRUE(out.ends_with("\n\nprocessed 1%\n")) << out.substr(out.size() - 40);
 }
 
-// Names the renaming must not let lose a text: a leading blank, a second
-// ".txt", the names of the program's own pages.
+// Names that must not let a text be lost or strayed: a leading blank, a
+// second ".txt", the names of the program's own pages and of its patterns.
 TEST_F(InputsSession, KeepsEveryTextWhoseNameClashesWithAnother) {
   const std::map<std::string, std::string> inputs = {
       {" lead.txt", "text of lead with blank"},
@@ -239,19 +239,21 @@ TEST_F(InputsSession, KeepsEveryTextWhoseNameClashesWithAnother) {
       {"my_f_promote.txt", "text of my_f_promote"},
       {"page.txt", "text of page"},
       {"file_page.txt", "text of file_page"},
+      {"i.txt", "text of i"},
+      {"S-notes.txt", "text of S-notes"},
   };
   for (const auto& [name, text] : inputs)
     session.folder.write("txt_in/" + name, text + "\n");
   ASSERT_EQ(run_up_to_page_preparation(session), -1) << session.captured.err();
 
-  EXPECT_EQ(
-      names_in(folder() / "txt_wrk"),
-      (std::set<std::string>{" lead.txt", "lead.txt", "a.txt", "a_txt.txt", "file_f_promote.txt",
-                             "my_f_promote.txt", "file_page_2.txt", "file_page.txt"}));
-  EXPECT_EQ(session.run.page_count, 9);
+  EXPECT_EQ(names_in(folder() / "txt_wrk"),
+            (std::set<std::string>{" lead.txt", "lead.txt", "a.txt", "a_txt.txt",
+                                   "file_f_promote.txt", "my_f_promote.txt", "file_page_2.txt",
+                                   "file_page.txt", "i.txt", "S_notes.txt"}));
+  EXPECT_EQ(session.run.page_count, 11);
   std::multiset<std::string> page_texts;
-  for (long long page = 2; page <= 9; ++page) {
-    std::string numbered = "page_" + padded_page_number(9, page) + ".htm";
+  for (long long page = 2; page <= 11; ++page) {
+    std::string numbered = "page_" + padded_page_number(11, page) + ".htm";
     std::string content = read_file(folder() / numbered);
     std::size_t at = content.find("<br>text of ");
     ASSERT_NE(at, std::string::npos) << numbered;
@@ -261,11 +263,12 @@ TEST_F(InputsSession, KeepsEveryTextWhoseNameClashesWithAnother) {
   for (const auto& [name, text] : inputs)
     texts.insert(text);
   EXPECT_EQ(page_texts, texts);
-  // No prepared page can pass for a numbered one.
+  // No prepared page can pass for a numbered page, an index or a search page.
   for (const std::string& name : names_in(folder())) {
     if (name.starts_with("page_")) {
-      EXPECT_EQ(name.size(), std::string("page_01.htm").size()) << name;
+      EXPECT_EQ(name.size(), std::string("page_001.htm").size()) << name;
     }
+    EXPECT_FALSE(name.starts_with("i_") || name.starts_with("s_")) << name;
   }
 }
 
