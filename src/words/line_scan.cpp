@@ -6,11 +6,13 @@ namespace docbase {
 namespace {
 
 // The scan values of a line: start T and end E of the last span reached,
-// previous outside blank P and last outside blank B; 0 until reached.
+// previous outside blank P and last outside blank B; 0 until reached. Each
+// cut goes to the sink at once: a long line of blanks has a cut per blank.
+template <typename Sink>
 class Scan {
  public:
-  Scan(std::size_t length, std::size_t href_at, std::vector<WordCut>& cuts)
-      : length_(length), href_at_(href_at), cuts_(cuts) {}
+  Scan(std::size_t length, std::size_t href_at, Sink& sink)
+      : length_(length), href_at_(href_at), sink_(sink) {}
 
   // One visited position; false when the scan of the line stops here.
   bool visit(std::size_t i, bool span_start, bool span_end, bool outside_blank) {
@@ -24,7 +26,7 @@ class Scan {
   }
 
  private:
-  void cut(std::size_t i, std::size_t from, std::size_t to) { cuts_.push_back({i, from, to}); }
+  void cut(std::size_t i, std::size_t from, std::size_t to) { sink_(WordCut{i, from, to}); }
 
   void cut_at_blank(std::size_t i) {
     b_ = i;
@@ -52,7 +54,7 @@ class Scan {
 
   std::size_t length_;
   std::size_t href_at_;
-  std::vector<WordCut>& cuts_;
+  Sink& sink_;
   std::size_t t_ = 0;
   std::size_t e_ = 0;
   std::size_t p_ = 0;
@@ -71,12 +73,10 @@ std::size_t first_href(std::string_view line) {
   return 0;
 }
 
-}  // namespace
-
-void scan_line(std::string_view line, std::span<const TagSpan> spans, std::size_t href_at,
-               std::vector<WordCut>& cuts) {
-  cuts.clear();
-  Scan scan(line.size(), href_at, cuts);
+template <typename Sink>
+void scan_line_into(std::string_view line, std::span<const TagSpan> spans, std::size_t href_at,
+                    Sink sink) {
+  Scan<Sink> scan(line.size(), href_at, sink);
   std::size_t next_span = 0;
   // Spans are disjoint and in order, so one walk replaces every lookup: the
   // positions strictly inside a span are skipped, and only blanks outside the
@@ -92,6 +92,14 @@ void scan_line(std::string_view line, std::span<const TagSpan> spans, std::size_
     }
     if (!scan.visit(i, false, false, line[i - 1] == ' ')) return;
   }
+}
+
+}  // namespace
+
+void scan_line(std::string_view line, std::span<const TagSpan> spans, std::size_t href_at,
+               std::vector<WordCut>& cuts) {
+  cuts.clear();
+  scan_line_into(line, spans, href_at, [&cuts](const WordCut& cut) { cuts.push_back(cut); });
 }
 
 std::optional<LineWord> written_word(std::string_view line, const WordCut& cut) {
@@ -114,11 +122,9 @@ bool extract_line_words(std::string_view line, bool& tag_carry, std::vector<Line
   words.clear();
   std::vector<TagSpan> spans;
   if (!find_tag_spans(line, tag_carry, spans)) return false;
-  std::vector<WordCut> cuts;
-  scan_line(line, spans, first_href(line), cuts);
-  for (const WordCut& cut : cuts) {
+  scan_line_into(line, spans, first_href(line), [&](const WordCut& cut) {
     if (auto word = written_word(line, cut)) words.push_back(std::move(*word));
-  }
+  });
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "support/link_check.h"
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <string_view>
