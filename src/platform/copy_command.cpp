@@ -8,6 +8,7 @@
 
 #include "platform/commands.h"
 #include "platform/folder_entries.h"
+#include "platform/names.h"
 #include "platform/wildcards.h"
 #include "words/record_file.h"
 
@@ -177,25 +178,38 @@ Outcome copy_one(const CommandContext& context, const std::filesystem::path& sou
   return Outcome::kCopied;
 }
 
+bool is_link(const std::filesystem::path& path) {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
 void copy_into_folder(const CommandContext& context, const SourceSet& sources,
                       const std::filesystem::path& folder) {
-  // One scan of the target folder serves every file: a name that differs
-  // only in case from an existing entry writes into that entry.
-  std::vector<FolderEntry> entries = list_folder(folder);
+  // A name that differs only in case from an existing entry writes into that
+  // entry. One scan of the target folder serves a pattern's files; a single
+  // file is looked up by name, so that copying pages one by one into a
+  // folder that fills up does not read the whole folder each time.
+  std::vector<FolderEntry> entries;
+  if (sources.listed) entries = list_folder(folder);
   FolderIndex index(entries);
   std::vector<char> buffer(kCopyBuffer);
   long long copied = 0;
   for (const Source& source : sources.files) {
     if (sources.listed) context.out.write_line(source.shown);
     std::string name = source.path.filename().string();
-    const FolderEntry* existing = index.find(name);
-    std::filesystem::path target = folder / (existing ? existing->name : name);
-    bool is_link = existing && existing->is_link;
-    if (is_link && !lies_inside(context.root, target)) {
+    std::optional<std::string> existing;
+    if (sources.listed) {
+      if (const FolderEntry* entry = index.find(name)) existing = entry->name;
+    } else {
+      existing = find_folder_entry(folder, name);
+    }
+    std::filesystem::path target = folder / existing.value_or(name);
+    bool link = existing && is_link(target);
+    if (link && !lies_inside(context.root, target)) {
       context.error("Access is denied.");
       continue;
     }
-    Outcome outcome = copy_one(context, source.path, target, is_link, buffer);
+    Outcome outcome = copy_one(context, source.path, target, link, buffer);
     if (outcome == Outcome::kOntoItself) break;
     if (outcome == Outcome::kCopied) ++copied;
   }

@@ -1,6 +1,8 @@
 #include "platform/names.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <string>
@@ -31,10 +33,14 @@ bool exists_no_follow(const std::filesystem::path& path) {
   return ::lstat(path.c_str(), &info) == 0;
 }
 
+bool is_ascii_letter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
 // The entry of folder whose name equals component but for letter case; the
-// first in listing order when several do.
-std::optional<std::string> find_case_variant(const std::filesystem::path& folder,
-                                             std::string_view component) {
+// first in listing order when several do. One scan of the folder.
+std::optional<std::string> scan_for_case_variant(const std::filesystem::path& folder,
+                                                 std::string_view component) {
   std::error_code error;
   std::optional<std::string> found;
   for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
@@ -45,12 +51,57 @@ std::optional<std::string> find_case_variant(const std::filesystem::path& folder
   return found;
 }
 
-// The entry of folder named component: its exact spelling, or else a case variant.
-std::optional<std::string> find_entry(const std::filesystem::path& folder,
-                                      std::string_view component) {
-  if (exists_no_follow(folder / std::string(component))) return std::string(component);
-  return find_case_variant(folder, component);
+// The same by trying every spelling of the component's letters by name.
+std::optional<std::string> try_case_variants(const std::filesystem::path& folder,
+                                             std::string_view component) {
+  int folder_fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder_fd < 0) return std::nullopt;
+  std::vector<std::size_t> letters;
+  for (std::size_t i = 0; i < component.size(); ++i) {
+    if (is_ascii_letter(component[i])) letters.push_back(i);
+  }
+  std::optional<std::string> found;
+  std::string spelling(component);
+  struct stat info {};
+  for (unsigned long variant = 0; variant < (1ul << letters.size()); ++variant) {
+    for (std::size_t k = 0; k < letters.size(); ++k) {
+      char lowered = lower(spelling[letters[k]]);
+      spelling[letters[k]] = (variant >> k) & 1 ? static_cast<char>(lowered - 32) : lowered;
+    }
+    if (::fstatat(folder_fd, spelling.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
+    if (!found || name_order_less(spelling, *found)) found = spelling;
+  }
+  ::close(folder_fd);
+  return found;
 }
+
+// A name that is not there in its own spelling is looked for in every other
+// case. A scan reads every entry; trying the spellings costs a lookup per
+// spelling, two to the number of letters. In a folder that fills up with
+// pages, where most names asked for are new, trying them keeps each command
+// from reading the whole folder.
+std::optional<std::string> find_case_variant(const std::filesystem::path& folder,
+                                             std::string_view component) {
+  constexpr std::size_t kMostLettersTried = 12;
+  // Bytes a folder takes per entry, at most, on the usual file systems.
+  constexpr long long kFolderBytesPerEntry = 64;
+  std::size_t letters =
+      static_cast<std::size_t>(std::count_if(component.begin(), component.end(), is_ascii_letter));
+  struct stat info {};
+  bool large = letters <= kMostLettersTried && ::stat(folder.c_str(), &info) == 0 &&
+               static_cast<long long>(info.st_size) / kFolderBytesPerEntry >= (1ll << letters) * 4;
+  return large ? try_case_variants(folder, component) : scan_for_case_variant(folder, component);
+}
+
+}  // namespace
+
+std::optional<std::string> find_folder_entry(const std::filesystem::path& folder,
+                                             std::string_view name) {
+  if (exists_no_follow(folder / std::string(name))) return std::string(name);
+  return find_case_variant(folder, name);
+}
+
+namespace {
 
 bool is_inside(const std::filesystem::path& root, const std::filesystem::path& path) {
   std::error_code error;
@@ -142,7 +193,7 @@ std::optional<std::filesystem::path> resolve_name(const std::filesystem::path& r
     }
     if (part == ".") continue;
     if (part == "..") return std::nullopt;
-    auto entry = find_entry(current, part);
+    auto entry = find_folder_entry(current, part);
     current /= entry ? *entry : std::string(part);
   }
   if (access == Access::kWrite && !is_inside(root, current)) return std::nullopt;

@@ -18,6 +18,12 @@ std::optional<std::filesystem::path> resolve_name(const std::filesystem::path& r
                                                   std::string_view name,
                                                   Access access = Access::kWrite);
 
+// The entry of folder with the name in any letter case: the name's own
+// spelling when it exists, else the first case variant in listing order;
+// nothing when there is none.
+std::optional<std::string> find_folder_entry(const std::filesystem::path& folder,
+                                             std::string_view name);
+
 // Whether path, its symbolic links followed, lies inside root: the test that
 // resolve_name applies for writing, for a path found by other means.
 bool lies_inside(const std::filesystem::path& root, const std::filesystem::path& path);

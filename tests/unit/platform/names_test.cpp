@@ -17,6 +17,36 @@ TEST(ResolveName, MatchesEachComponentWithoutRegardToCase) {
   EXPECT_EQ(*resolved, folder.path() / "Htm_In" / "Page_01.HTM");
 }
 
+// A large folder is searched by trying the spellings of a name, a small one
+// by a scan; both must find the same entry.
+TEST(FindFolderEntry, FindsTheSameEntryInSmallAndLargeFolders) {
+  struct Case {
+    const char* name;
+    std::optional<std::string> found;
+  };
+  const Case cases[] = {
+      {"page_0001.htm", "page_0001.htm"},
+      {"page_0002.htm", "PAGE_0002.HTM"},
+      {"ab.txt", "Ab.txt"},
+      {"x1", "X1"},
+      {"page_0003.htm", std::nullopt},
+      {"no_such_name_at_all.txt", std::nullopt},
+  };
+  for (int fillers : {0, 3000}) {
+    SCOPED_TRACE(fillers);
+    TempFolder folder;
+    for (const char* entry :
+         {"page_0001.htm", "Page_0001.htm", "PAGE_0002.HTM", "aB.txt", "Ab.txt", "X1"})
+      folder.write(entry, "");
+    for (int i = 0; i < fillers; ++i)
+      folder.write("filler_" + std::to_string(i) + ".dat", "");
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.name);
+      EXPECT_EQ(find_folder_entry(folder.path(), c.name), c.found);
+    }
+  }
+}
+
 TEST(ResolveName, KeepsTheSpellingOfANewName) {
   TempFolder folder;
   folder.write("htm_out/.keep", "");
