@@ -130,7 +130,7 @@ TEST(Faults, FewFileHandlesNarrowTheSortsMerges) {
   auto add_texts = [](const Work& work) {
     std::string text;
     for (int word = 0; word < 60000; ++word)
-      text += "word" + std::to_string(word % 5000) + (word % 12 == 11 ? "\r\n" : " ");
+      text += "word" + std::to_string(word % 500) + (word % 12 == 11 ? "\r\n" : " ");
     work.folder().write("txt_in/many_words.txt", text);
   };
   const std::string undisturbed = undisturbed_output(add_texts);
