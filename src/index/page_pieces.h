@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include "words/promotional_block.h"
 
 #include "app/run_state.h"
 #include "platform/clock.h"
@@ -13,15 +14,11 @@ namespace docbase {
 
 // "<html>" to "<body>", with the code page and the given title line.
 void write_page_head(LineWriter& page, const RunState& run, std::string_view title_line);
-// The block that advertises the programs; the advertising page repeats it.
-void write_promotional_block(LineWriter& page);
 void write_information_lines(LineWriter& page);
 // The date line and the time line, each from the clock as it is written.
 void write_date_and_time_lines(LineWriter& page);
 void write_details_lines(LineWriter& page);
 
-// An anchor whose target and visible text are both the information address.
-std::string information_link();
 // The web-search address for a query, which goes in unencoded.
 std::string search_address(std::string_view query);
 

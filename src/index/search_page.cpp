@@ -5,6 +5,7 @@
 
 #include "index/page_pieces.h"
 #include "index/search_phrase.h"
+#include "pages/highlight_script.h"
 #include "words/bytes.h"
 #include "words/record_file.h"
 
@@ -14,24 +15,6 @@ namespace {
 // Fields of wrd_12_[G].txt.
 enum Field { kPage, kLine, kPosition, kWord, kWordId, kOccurrence, kFieldCount };
 using SearchRecord = std::array<std::string, kFieldCount>;
-
-void write_highlight_script(LineWriter& page, const RunState& run) {
-  page.write_line("<script language=\"javascript\">");
-  page.write_line("if (history.length > 0)");
-  page.write_line("{");
-  page.write_line("document.writeln(\"<style type=\\\"text/css\\\">\");");
-  page.write_line("document.writeln(self.location.hash + \" { color: " + run.font_color +
-                  " } \");");
-  page.write_line("document.writeln(self.location.hash + \" { font-size: " + run.font_size +
-                  " } \");");
-  page.write_line("document.writeln(self.location.hash + \" { font-weight: bold } \");");
-  if (run.find_word) {
-    page.write_line("document.writeln(self.location.hash + \" { display: inline } \");");
-  }
-  page.write_line("document.writeln(\"</style>\");");
-  page.write_line("}");
-  page.write_line("</script>");
-}
 
 // The text of one search page, written a text line at a time: the words of
 // the current line wait in the pending line until a record of another line

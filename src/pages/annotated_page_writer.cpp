@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "pages/file_names.h"
+#include "pages/highlight_script.h"
 #include "pages/numeric_value.h"
 #include "pages/word_span.h"
 #include "words/bytes.h"
@@ -120,21 +121,7 @@ void AnnotatedPageWriter::write_fragment_before(long long position) {
 
 void AnnotatedPageWriter::write_top() {
   LineWriter& out = *work_;
-  out.write_line("<script language=\"javascript\">");
-  out.write_line("if (history.length > 0)");
-  out.write_line("{");
-  out.write_line("document.writeln(\"<style type=\\\"text/css\\\">\");");
-  out.write_line("document.writeln(self.location.hash + \" { color: " + run_.font_color +
-                 " } \");");
-  out.write_line("document.writeln(self.location.hash + \" { font-size: " + run_.font_size +
-                 " } \");");
-  out.write_line("document.writeln(self.location.hash + \" { font-weight: bold } \");");
-  if (run_.find_word) {
-    out.write_line("document.writeln(self.location.hash + \" { display: inline } \");");
-  }
-  out.write_line("document.writeln(\"</style>\");");
-  out.write_line("}");
-  out.write_line("</script>");
+  write_highlight_script(out, run_);
   out.write_line("<br>");
   look_up();
   write_navigation_links(out, run_.before_page, next_page_, true);
