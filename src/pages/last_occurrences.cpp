@@ -4,6 +4,7 @@
 #include <string>
 
 #include "pages/id_files.h"
+#include "pages/pair_entries.h"
 #include "words/record_file.h"
 
 namespace docbase {
@@ -18,12 +19,7 @@ auto* find_entry(Entries& entries, int page) {
 }  // namespace
 
 void LastOccurrences::need(std::string_view word_id, std::string_view page) {
-  int id = word_ids_.add(word_id);
-  if (static_cast<std::size_t>(id) >= entries_.size()) entries_.resize(entries_.size() + 1);
-  auto& entries = entries_[static_cast<std::size_t>(id)];
-  int page_number = pages_.add(page);
-  // The records of one page come together, so this keeps one entry per pair.
-  if (entries.empty() || entries.back().page != page_number) entries.push_back({page_number});
+  add_pair(word_ids_, pages_, entries_, word_id, page);
 }
 
 void LastOccurrences::count(const RunState& run) {
